@@ -1,0 +1,44 @@
+#include "toolkit/Application.h"
+
+#include "toolkit/Failure.h"
+#include "toolkit/Form.h"
+#include "toolkit/MsgBox.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace toolkit {
+
+void prepareApplication()
+{
+    QCoreApplication::setApplicationName(QString::fromUtf16(programName));
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+bool startUp(const std::function<Form &()> &create, const std::function<void()> &load)
+{
+    Form *startupForm = nullptr;
+    try {
+        startupForm = &create();
+        load();
+    } catch (const Failure &failure) {
+        msgBox(QStringLiteral("Το πρόγραμμα δεν μπόρεσε να ξεκινήσει: %1").arg(failure.description()),
+               Buttons::Exclamation);
+        return false;
+    } catch (const std::exception &) {
+        msgBox(QStringLiteral("Το πρόγραμμα δεν μπόρεσε να ξεκινήσει."), Buttons::Exclamation);
+        return false;
+    }
+    startupForm->setEndsProgramOnClose(true);
+    startupForm->show();
+    return true;
+}
+
+void endProgram()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+} // namespace toolkit

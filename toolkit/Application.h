@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+namespace toolkit {
+
+class Form;
+
+// Settles what the whole program shares: its name, the faces for its fonts,
+// and that closing a secondary window never ends it.
+void prepareApplication();
+
+// Creates the start-up window, raises its load event, then shows the window.
+// A failure on the way is told to the learner and the program does not start;
+// the result says whether it started.
+bool startUp(const std::function<Form &()> &create, const std::function<void()> &load);
+
+// Ends the program at once: every window leaves the screen and the event loop
+// stops, so no further handler runs.
+void endProgram();
+
+} // namespace toolkit

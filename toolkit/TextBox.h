@@ -1,0 +1,38 @@
+#pragma once
+
+#include "toolkit/Control.h"
+#include "toolkit/Dispatch.h"
+#include "toolkit/Font.h"
+
+#include <QString>
+
+namespace toolkit {
+
+class LineEdit;
+
+// A single-line, editable text box with no length limit. Every change of its
+// text raises `changed` before the change returns, whether the learner typed it
+// or code set it; a set to the text it already holds changes nothing and raises
+// nothing. A double click raises `doubleClicked` (after the box's own handling
+// of the click); the focus's arrival raises `gotFocus`.
+class TextBox : public Control {
+public:
+    TextBox(Form &form, const Rect &place, const QString &text, std::optional<Font> font, int tabIndex);
+
+    QString text() const;
+    void setText(const QString &text);
+
+    // Selection start (characters, from 0), then its length from that start.
+    void setSelStart(int start);
+    void setSelLength(int length);
+
+    Event changed;
+    Event doubleClicked;
+    Event gotFocus;
+
+private:
+    LineEdit *edit_;
+    int selStart_ = 0;
+};
+
+} // namespace toolkit
