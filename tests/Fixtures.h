@@ -4,6 +4,7 @@
 // temporary working directory, and closing the modal message box that a
 // handler opens.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QImage>

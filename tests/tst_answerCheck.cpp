@@ -1,4 +1,225 @@
-#include <QTest>
-class tst_answerCheck : public QObject { Q_OBJECT private slots: void placeholder() {} };
+// The answer check, on the road of one answer as the learner takes it: choose a
+// model, step the counts, press "Αποδοχή", close the verdict, see the cards.
+
+#include "Running.h"
+
+using fixtures::Running;
+using fixtures::ShownMessage;
+
+namespace {
+
+const QString warning = QStringLiteral("Παρακαλώ, επιλέξτε ένα μοντέλο κρυστάλλου εξάσκησης πρώτα!");
+const QString wrong = QStringLiteral("ΛΑΘΟΣ ΑΠΑΝΤΗΣΗ! ΠΡΟΣΠΑΘΗΣΕ ΞΑΝΑ.");
+const QString right = QStringLiteral("ΣΩΣΤΗ ΑΠΑΝΤΗΣΗ! ΜΠΡΑΒΟ!");
+
+} // namespace
+
+class tst_answerCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void rightAnswerShowsTheCardsOfItsClass_data();
+    void rightAnswerShowsTheCardsOfItsClass();
+    void countsSteppedByDoubleClicks();
+    void verdicts_data();
+    void verdicts();
+    void warningWithNoModelChosen_data();
+    void warningWithNoModelChosen();
+    void typedResultIsWhatIsJudged();
+    void twoRightClicksShowTheCardsTwice();
+    void wrongAfterRightLeavesTheCardShown();
+
+private:
+    // Writes every picture the drill can need, each card with a size of its own
+    // so the cards shown tell which files were read.
+    void writePictures();
+    frmGroupCard &card() { return *program->vornath.groupCard; }
+    std::unique_ptr<Running> program;
+};
+
+void tst_answerCheck::init()
+{
+    program = std::make_unique<Running>();
+    QVERIFY(program->started);
+    QVERIFY(QTest::qWaitForWindowExposed(program->main().widget()));
+    writePictures();
+}
+
+void tst_answerCheck::cleanup()
+{
+    program.reset();
+}
+
+void tst_answerCheck::writePictures()
+{
+    for (int n = 1; n <= 20; ++n)
+        fixtures::writePicture(program->dir.path(QStringLiteral("CrystalModel_%1.bmp").arg(n, 2, 10, QChar(u'0'))),
+                               300, 200);
+    for (int s = 1; s <= 7; ++s)
+        fixtures::writePicture(program->dir.path(QStringLiteral("CS_0%1.bmp").arg(s)), 100 + s, 20);
+    for (int n = 1; n <= 32; ++n)
+        fixtures::writePicture(program->dir.path(QStringLiteral("CG%1.bmp").arg(n, 2, 10, QChar(u'0'))), 200 + n, 30);
+}
+
+void tst_answerCheck::rightAnswerShowsTheCardsOfItsClass_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("system");
+    QTest::addColumn<int>("classNumber");
+
+    QTest::newRow("model 1: class 20") << 0 << "0106000000001016" << 5 << 20;
+    QTest::newRow("model 2: class 32") << 1 << "0106400003000036" << 7 << 32;
+    QTest::newRow("model 3: class 32") << 2 << "0106400003000036" << 7 << 32;
+    QTest::newRow("model 17: class 27") << 16 << "0104000001000014" << 6 << 27;
+}
+
+void tst_answerCheck::rightAnswerShowsTheCardsOfItsClass()
+{
+    QFETCH(int, position);
+    QFETCH(QString, answer);
+    QFETCH(int, system);
+    QFETCH(int, classNumber);
+
+    program->chooseModel(position);
+    program->enterCounts(answer);
+    const QList<ShownMessage> shown = program->accept();
+
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, right);
+    QCOMPARE(shown[0].title, QStringLiteral("Vornath"));
+    QCOMPARE(shown[0].icon, QMessageBox::NoIcon);
+    QVERIFY(card().isVisible());
+    QCOMPARE(card().picSystem.picture().widthPixels(), 100 + system);
+    QCOMPARE(card().picDetailCard.picture().widthPixels(), 200 + classNumber);
+}
+
+void tst_answerCheck::countsSteppedByDoubleClicks()
+{
+    // Model 1's answer, entered as the learner does: a double click per step.
+    program->chooseModel(0);
+    program->doubleClickCount(1, 1);
+    program->doubleClickCount(3, 6);
+    program->doubleClickCount(12, 1);
+    program->doubleClickCount(14, 1);
+    program->doubleClickCount(15, 6);
+    QCOMPARE(program->main().txtResult.text(), QStringLiteral("0106000000001016"));
+
+    const QList<ShownMessage> shown = program->accept();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, right);
+    QVERIFY(card().isVisible());
+    QCOMPARE(card().picSystem.picture().widthPixels(), 105);
+    QCOMPARE(card().picDetailCard.picture().widthPixels(), 220);
+}
+
+void tst_answerCheck::verdicts_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("counts");
+    QTest::addColumn<QString>("verdict");
+
+    const auto zerosWith = [](int k, const char *count) {
+        QStringList counts(16, QStringLiteral("0"));
+        counts[k] = QLatin1String(count);
+        return counts;
+    };
+    QTest::newRow("another class's pattern is wrong")
+        << 0 << zerosWith(0, "1") << wrong; // class 1's pattern, model 1 chosen
+    QTest::newRow("sixteen zeros are wrong") << 4 << QStringList(16, QStringLiteral("0")) << wrong;
+    QTest::newRow("seventeen zeros are right, with no class")
+        << 3 << zerosWith(7, "00") << right;
+    QTest::newRow("a seventeen-zero model's one-digit answer is wrong") << 10 << zerosWith(2, "1") << wrong;
+}
+
+void tst_answerCheck::verdicts()
+{
+    QFETCH(int, position);
+    QFETCH(QStringList, counts);
+    QFETCH(QString, verdict);
+
+    program->chooseModel(position);
+    for (int k = 0; k <= 15; ++k)
+        program->main().txtSymetryElements[k].setText(counts[k]);
+    const QList<ShownMessage> shown = program->accept();
+
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, verdict);
+    QCOMPARE(shown[0].icon, QMessageBox::NoIcon);
+    QVERIFY(!card().isVisible());
+}
+
+void tst_answerCheck::warningWithNoModelChosen_data()
+{
+    QTest::addColumn<bool>("afterFailedChoice");
+
+    QTest::newRow("before any choice") << false;
+    QTest::newRow("after a choice whose picture failed") << true;
+}
+
+void tst_answerCheck::warningWithNoModelChosen()
+{
+    QFETCH(bool, afterFailedChoice);
+
+    if (afterFailedChoice) {
+        QFile::remove(program->dir.path("CrystalModel_01.bmp"));
+        program->chooseModel(0);
+    }
+    program->enterCounts(QStringLiteral("0106000000001016"));
+    const QList<ShownMessage> shown = program->accept();
+
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, warning);
+    QCOMPARE(shown[0].title, QStringLiteral("Προσοχή !!!"));
+    QCOMPARE(shown[0].icon, QMessageBox::Warning);
+    QVERIFY(!program->vornath.groupCard.exists() || !card().isVisible());
+}
+
+void tst_answerCheck::typedResultIsWhatIsJudged()
+{
+    // Choosing a model at start-up changes no box, so the result box stays empty.
+    program->chooseModel(0);
+    QCOMPARE(program->main().txtResult.text(), QString());
+    QCOMPARE(program->accept().value(0).text, wrong);
+
+    QWidget *result = program->main().txtResult.widget();
+    QTest::keyClicks(result, QStringLiteral("0106000000001016 "));
+    QCOMPARE(program->accept().value(0).text, wrong); // one blank too many
+
+    QTest::keyClick(result, Qt::Key_Backspace);
+    QCOMPARE(program->accept().value(0).text, right);
+    QVERIFY(card().isVisible());
+    QCOMPARE(program->counts(), QStringList(16, QStringLiteral("0")));
+}
+
+void tst_answerCheck::twoRightClicksShowTheCardsTwice()
+{
+    program->chooseModel(1);
+    program->enterCounts(QStringLiteral("0106400003000036"));
+    QCOMPARE(program->accept().value(0).text, right);
+    QVERIFY(card().isVisible());
+
+    // The second showing reads the cards again.
+    fixtures::writePicture(program->dir.path("CG32.bmp"), 333, 30);
+    QCOMPARE(program->accept().value(0).text, right);
+    QVERIFY(card().isVisible());
+    QCOMPARE(card().picDetailCard.picture().widthPixels(), 333);
+}
+
+void tst_answerCheck::wrongAfterRightLeavesTheCardShown()
+{
+    program->chooseModel(16);
+    program->enterCounts(QStringLiteral("0104000001000014"));
+    QCOMPARE(program->accept().value(0).text, right);
+
+    program->doubleClickCount(0);
+    QCOMPARE(program->accept().value(0).text, wrong);
+    QVERIFY(card().isVisible());
+    QCOMPARE(program->subs().selectedModel, 17);
+}
+
 QTEST_MAIN(tst_answerCheck)
 #include "tst_answerCheck.moc"

@@ -1,0 +1,66 @@
+#pragma once
+
+// The whole program, started afresh for one test in a temporary working
+// directory that holds the pictures the test writes there.
+
+#include "Fixtures.h"
+
+#include "windows/Vornath.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+namespace fixtures {
+
+class Running {
+public:
+    Running() { started = vornath.start(); }
+
+    frmMain &main() { return *vornath.mainWindow; }
+    mainSubs &subs() { return vornath.subs; }
+
+    // The texts of the sixteen count boxes.
+    QStringList counts()
+    {
+        QStringList texts;
+        for (int k = 0; k <= 15; ++k)
+            texts << main().txtSymetryElements[k].text();
+        return texts;
+    }
+
+    // Picks list entry `position` with a real mouse click, as the learner does.
+    void chooseModel(int position)
+    {
+        auto *list = static_cast<QListWidget *>(main().lstModel.widget());
+        const QRect entry = list->visualItemRect(list->item(position));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+    }
+
+    // Double-clicks count box k `times` times.
+    void doubleClickCount(int k, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseDClick(main().txtSymetryElements[k].widget(), Qt::LeftButton);
+    }
+
+    // Presses "Αποδοχή" with the mouse; returns the message boxes it showed,
+    // each closed with OK as soon as it showed.
+    QList<ShownMessage> accept()
+    {
+        return closingMessageBoxes([this] { QTest::mouseClick(main().cmdAccept.widget(), Qt::LeftButton); });
+    }
+
+    // Sets each count box to the matching character of pattern, one at a time.
+    void enterCounts(const QString &pattern)
+    {
+        for (int k = 0; k <= 15; ++k)
+            main().txtSymetryElements[k].setText(pattern.mid(k, 1));
+    }
+
+    WorkingDirectory dir;
+    Vornath vornath;
+    bool started = false;
+};
+
+} // namespace fixtures
