@@ -42,6 +42,9 @@ struct ShownMessage {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+    QList<QMessageBox::StandardButton> buttons;
+    bool modal = false;
 };
 
 // Runs action, which is expected to open modal message boxes; each is read and
@@ -56,7 +59,10 @@ inline QList<ShownMessage> closingMessageBoxes(const std::function<void()> &acti
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        shown.append({box->windowTitle(), box->text(), box->icon()});
+        ShownMessage message{box->windowTitle(), box->text(), box->icon(), box->textFormat(), {}, box->isModal()};
+        for (QAbstractButton *button : box->buttons())
+            message.buttons << box->standardButton(button);
+        shown.append(message);
         box->button(QMessageBox::Ok)->click();
     });
     closer.start();

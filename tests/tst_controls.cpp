@@ -1,4 +1,492 @@
-#include <QTest>
-class tst_controls : public QObject { Q_OBJECT private slots: void placeholder() {} };
+// The controls on real widgets: text box, list box, command button and the
+// self-sizing picture box, and loading the pictures it shows.
+
+#include "Fixtures.h"
+
+#include "toolkit/Button.h"
+#include "toolkit/Failure.h"
+#include "toolkit/Form.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/Picture.h"
+#include "toolkit/PictureBox.h"
+#include "toolkit/TextBox.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+// A window with two text boxes, a list and a button, in that focus order.
+struct Board {
+    Board()
+    {
+        for (int p = 0; p < 6; ++p)
+            list.append(QStringLiteral("entry %1").arg(p));
+    }
+
+    // Shows the window and waits until it has the keyboard.
+    bool shown()
+    {
+        form.show();
+        return QTest::qWaitForWindowExposed(form.widget()) && QTest::qWaitForWindowActive(form.widget());
+    }
+
+    QLineEdit *edit(toolkit::TextBox &box) { return static_cast<QLineEdit *>(box.widget()); }
+    QListWidget *listWidget() { return static_cast<QListWidget *>(list.widget()); }
+
+    // Clicks list entry `position` with the mouse.
+    void clickEntry(int position)
+    {
+        const QRect entry = listWidget()->visualItemRect(listWidget()->item(position));
+        QTest::mouseClick(listWidget()->viewport(), Qt::LeftButton, {}, entry.center());
+    }
+
+    toolkit::Form form{QStringLiteral("controls"), 6000, 6000};
+    toolkit::TextBox first{form, {120, 120, 1500, 375}, QString(), std::nullopt, 0};
+    toolkit::TextBox second{form, {120, 600, 1500, 375}, QString(), std::nullopt, 1};
+    toolkit::ListBox list{form, {2000, 120, 2400, 3000}, std::nullopt, 2};
+    toolkit::Button button{form, {120, 1200, 1500, 500}, QStringLiteral("OK"), std::nullopt, 3};
+};
+
+toolkit::Picture picture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkYellow);
+    return toolkit::Picture(image);
+}
+
+} // namespace
+
+class tst_controls : public QObject {
+    Q_OBJECT
+
+private slots:
+    // TextBox
+    void setTextRaisesChangedAtOnce_data();
+    void setTextRaisesChangedAtOnce();
+    void typingRaisesChangedPerChange();
+    void nestedChangeRunsInsideTheOuter();
+    void creationTextIsNoChange();
+    void noLengthLimit();
+    void doubleClickRaisesDoubleClicked();
+    void focusArrivalRaisesGotFocus();
+    void selection_data();
+    void selection();
+
+    // ListBox
+    void appendMakesNoEntryCurrent();
+    void mouseClickPicksAnEntry();
+    void keyboardPicksAnEntry_data();
+    void keyboardPicksAnEntry();
+
+    // Button
+    void mouseAndSpaceClick();
+    void isNoDefaultButton_data();
+    void isNoDefaultButton();
+
+    // PictureBox and loading pictures
+    void pictureSizesTheBox();
+    void pictureBoxToolTip();
+    void loadsAPictureByRelativeName_data();
+    void loadsAPictureByRelativeName();
+    void loadFailureNamesTheFile_data();
+    void loadFailureNamesTheFile();
+};
+
+void tst_controls::setTextRaisesChangedAtOnce_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("raised");
+
+    QTest::newRow("different text") << "1" << "2" << 1;
+    QTest::newRow("from empty") << "" << "0" << 1;
+    QTest::newRow("to empty") << "3" << "" << 1;
+    QTest::newRow("same text") << "4" << "4" << 0;
+    QTest::newRow("same empty text") << "" << "" << 0;
+}
+
+void tst_controls::setTextRaisesChangedAtOnce()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, raised);
+
+    Board board;
+    board.first.setText(before);
+    QStringList seen;
+    board.first.changed.bind([&] { seen << board.first.text(); });
+
+    board.first.setText(after);
+    // Counted before any event is processed: the change is raised within setText.
+    QCOMPARE(seen, QStringList(raised, after));
+    QCoreApplication::processEvents();
+    QCOMPARE(seen.size(), raised);
+    QCOMPARE(board.first.text(), after);
+}
+
+void tst_controls::typingRaisesChangedPerChange()
+{
+    Board board;
+    QVERIFY(board.shown());
+    QStringList seen;
+    board.first.changed.bind([&] { seen << board.first.text(); });
+    board.first.widget()->setFocus();
+
+    QTest::keyClicks(board.first.widget(), QStringLiteral("123"));
+    QTest::keyClick(board.first.widget(), Qt::Key_Backspace);
+    QCOMPARE(seen, QStringList({"1", "12", "123", "12"}));
+
+    // A key that changes nothing raises nothing.
+    QTest::keyClick(board.first.widget(), Qt::Key_Left);
+    QCOMPARE(seen.size(), 4);
+}
+
+void tst_controls::nestedChangeRunsInsideTheOuter()
+{
+    Board board;
+    board.first.setText(QStringLiteral("5"));
+    QStringList calls;
+    board.first.changed.bind([&] {
+        const QString text = board.first.text();
+        calls << QStringLiteral("begin «%1»").arg(text);
+        if (text.isEmpty())
+            board.first.setText(QStringLiteral("0"));
+        calls << QStringLiteral("end «%1»").arg(text);
+    });
+
+    board.first.setText(QString());
+
+    QCOMPARE(calls, QStringList({"begin «»", "begin «0»", "end «0»", "end «»"}));
+    QCOMPARE(board.first.text(), QStringLiteral("0"));
+}
+
+void tst_controls::creationTextIsNoChange()
+{
+    toolkit::Form form(QStringLiteral("controls"), 3000, 3000);
+    toolkit::TextBox box(form, {0, 0, 1500, 375}, QStringLiteral("7"), std::nullopt, 0);
+    int raised = 0;
+    box.changed.bind([&] { ++raised; });
+
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
+    QCOMPARE(box.text(), QStringLiteral("7"));
+    box.setText(QStringLiteral("7"));
+    QCOMPARE(raised, 0);
+}
+
+void tst_controls::noLengthLimit()
+{
+    Board board;
+    const QString longText(100000, u'8');
+    board.first.setText(longText);
+    QCOMPARE(board.first.text(), longText);
+
+    // Typing goes on past the end as well.
+    QVERIFY(board.shown());
+    board.first.widget()->setFocus();
+    QTest::keyClick(board.first.widget(), Qt::Key_End);
+    QTest::keyClick(board.first.widget(), Qt::Key_9);
+    QCOMPARE(board.first.text().size(), 100001);
+    QVERIFY(board.first.text().endsWith(u"89"));
+}
+
+void tst_controls::doubleClickRaisesDoubleClicked()
+{
+    Board board;
+    QVERIFY(board.shown());
+    board.first.setText(QStringLiteral("12"));
+    QStringList selectedWhenRaised;
+    board.first.doubleClicked.bind([&] { selectedWhenRaised << board.edit(board.first)->selectedText(); });
+
+    QTest::mouseDClick(board.first.widget(), Qt::LeftButton);
+
+    // Raised once, after the box's own handling of the click selected the word.
+    QCOMPARE(selectedWhenRaised, QStringList({"12"}));
+}
+
+void tst_controls::focusArrivalRaisesGotFocus()
+{
+    Board board;
+    QStringList arrivals;
+    board.first.gotFocus.bind([&] { arrivals << QStringLiteral("first"); });
+    board.second.gotFocus.bind([&] { arrivals << QStringLiteral("second"); });
+    QVERIFY(board.shown());
+    QTRY_COMPARE(QApplication::focusWidget(), board.first.widget());
+    arrivals.clear();
+
+    QTest::keyClick(board.first.widget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), board.second.widget());
+    QCOMPARE(arrivals, QStringList({"second"}));
+
+    QTest::mouseClick(board.first.widget(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), board.first.widget());
+    QCOMPARE(arrivals, QStringList({"second", "first"}));
+
+    // A click in the box that holds the focus is no arrival.
+    QTest::mouseClick(board.first.widget(), Qt::LeftButton);
+    QCOMPARE(arrivals.size(), 2);
+}
+
+void tst_controls::selection_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("selected");
+
+    QTest::newRow("whole text") << "12" << 0 << 2 << "12";
+    QTest::newRow("empty text") << "" << 0 << 0 << "";
+    QTest::newRow("middle") << "1234" << 1 << 2 << "23";
+    QTest::newRow("length beyond the end") << "12" << 0 << 10 << "12";
+    QTest::newRow("start beyond the end") << "12" << 5 << 1 << "";
+    QTest::newRow("no length") << "12" << 0 << 0 << "";
+}
+
+void tst_controls::selection()
+{
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, selected);
+
+    Board board;
+    board.first.setText(text);
+    board.first.setSelStart(start);
+    board.first.setSelLength(length);
+    QCOMPARE(board.edit(board.first)->selectedText(), selected);
+    QCOMPARE(board.edit(board.first)->hasSelectedText(), !selected.isEmpty());
+    QCOMPARE(board.first.text(), text);
+}
+
+void tst_controls::appendMakesNoEntryCurrent()
+{
+    Board board;
+    int clicked = 0;
+    board.list.clicked.bind([&] { ++clicked; });
+    QCOMPARE(board.list.count(), 6);
+    QCOMPARE(board.list.entry(0), QStringLiteral("entry 0"));
+    QCOMPARE(board.list.entry(5), QStringLiteral("entry 5"));
+    QCOMPARE(board.list.currentEntry(), -1);
+
+    // Nor does the focus's arrival in the list.
+    QVERIFY(board.shown());
+    board.list.widget()->setFocus(Qt::TabFocusReason);
+    QCOMPARE(board.list.currentEntry(), -1);
+
+    board.clickEntry(2);
+    QCOMPARE(board.list.currentEntry(), 2);
+    board.list.clear();
+    QCOMPARE(board.list.count(), 0);
+    QCOMPARE(board.list.currentEntry(), -1);
+    board.list.append(QStringLiteral("again"));
+    QCOMPARE(board.list.currentEntry(), -1);
+    QCOMPARE(clicked, 1);
+}
+
+void tst_controls::mouseClickPicksAnEntry()
+{
+    Board board;
+    QVERIFY(board.shown());
+    QList<int> currentWhenRaised;
+    board.list.clicked.bind([&] { currentWhenRaised << board.list.currentEntry(); });
+
+    board.clickEntry(3);
+    QCOMPARE(board.list.currentEntry(), 3);
+    QCOMPARE(currentWhenRaised, QList<int>({3}));
+
+    board.clickEntry(3);
+    QCOMPARE(currentWhenRaised, QList<int>({3, 3}));
+
+    board.clickEntry(0);
+    QCOMPARE(currentWhenRaised, QList<int>({3, 3, 0}));
+}
+
+void tst_controls::keyboardPicksAnEntry_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("raised");
+
+    QTest::newRow("Down") << 3 << int(Qt::Key_Down) << 4 << true;
+    QTest::newRow("Up") << 3 << int(Qt::Key_Up) << 2 << true;
+    QTest::newRow("End") << 3 << int(Qt::Key_End) << 5 << true;
+    QTest::newRow("Home") << 3 << int(Qt::Key_Home) << 0 << true;
+    QTest::newRow("Down at the last entry") << 5 << int(Qt::Key_Down) << 5 << false;
+    QTest::newRow("Up at the first entry") << 0 << int(Qt::Key_Up) << 0 << false;
+}
+
+void tst_controls::keyboardPicksAnEntry()
+{
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    QFETCH(bool, raised);
+
+    Board board;
+    QVERIFY(board.shown());
+    board.clickEntry(from);
+    QCOMPARE(QApplication::focusWidget(), board.list.widget());
+    QList<int> currentWhenRaised;
+    board.list.clicked.bind([&] { currentWhenRaised << board.list.currentEntry(); });
+
+    QTest::keyClick(board.list.widget(), Qt::Key(key));
+    QCOMPARE(board.list.currentEntry(), to);
+    QCOMPARE(currentWhenRaised, raised ? QList<int>({to}) : QList<int>());
+}
+
+void tst_controls::mouseAndSpaceClick()
+{
+    Board board;
+    QVERIFY(board.shown());
+    int clicked = 0;
+    board.button.clicked.bind([&] { ++clicked; });
+
+    QTest::mouseClick(board.button.widget(), Qt::LeftButton);
+    QCOMPARE(clicked, 1);
+    QCOMPARE(QApplication::focusWidget(), board.button.widget());
+    QTest::keyClick(board.button.widget(), Qt::Key_Space);
+    QCOMPARE(clicked, 2);
+}
+
+void tst_controls::isNoDefaultButton_data()
+{
+    QTest::addColumn<int>("key");
+
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void tst_controls::isNoDefaultButton()
+{
+    QFETCH(int, key);
+
+    Board board;
+    int clicked = 0;
+    board.button.clicked.bind([&] { ++clicked; });
+    QVERIFY(board.shown());
+    board.first.widget()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), board.first.widget());
+
+    QTest::keyClick(board.first.widget(), Qt::Key(key));
+    QCoreApplication::processEvents();
+    QCOMPARE(clicked, 0);
+}
+
+void tst_controls::pictureSizesTheBox()
+{
+    // The window is never shown: the box still sizes itself at once.
+    toolkit::Form form(QStringLiteral("pictures"), 9000, 9000);
+    toolkit::PictureBox box(form, {120, 120, 600, 600}, std::nullopt);
+    QList<QSizeF> sizeWhenRaised;
+    box.resized.bind([&] { sizeWhenRaised << QSizeF(box.width(), box.height()); });
+
+    box.setPicture(picture(300, 200));
+    QCOMPARE(sizeWhenRaised, QList<QSizeF>({{4560, 3060}}));
+    QCOMPARE(box.innerWidth(), 4500);
+    QCOMPARE(box.innerHeight(), 3000);
+    QCOMPARE(box.width(), 4560);
+    QCOMPARE(box.height(), 3060);
+    QCOMPARE(box.picture().widthPixels(), 300);
+    QVERIFY(!form.isVisible());
+
+    // Another picture of the same size changes no size.
+    box.setPicture(picture(300, 200));
+    QCOMPARE(sizeWhenRaised.size(), 1);
+
+    box.setPicture(picture(58, 33));
+    QCOMPARE(sizeWhenRaised, QList<QSizeF>({{4560, 3060}, {930, 555}}));
+    QCOMPARE(box.innerWidth(), 870);
+    QCOMPARE(box.innerHeight(), 495);
+    QCOMPARE(box.picture().heightPixels(), 33);
+
+    // Its place on the window stays.
+    QCOMPARE(box.left(), 120);
+    QCOMPARE(box.top(), 120);
+}
+
+void tst_controls::pictureBoxToolTip()
+{
+    toolkit::Form form(QStringLiteral("pictures"), 3000, 3000);
+    toolkit::PictureBox withTip(form, {0, 0, 600, 600}, std::nullopt, QStringLiteral("Κέντρο συμμετρίας"));
+    toolkit::PictureBox withoutTip(form, {0, 900, 600, 600}, std::nullopt);
+    QCOMPARE(withTip.widget()->toolTip(), QStringLiteral("Κέντρο συμμετρίας"));
+    QCOMPARE(withoutTip.widget()->toolTip(), QString());
+}
+
+void tst_controls::loadsAPictureByRelativeName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("pixels");
+
+    QTest::newRow("in the working directory") << "CrystalModel_01.bmp" << QSize(300, 200);
+    QTest::newRow("one pixel") << "dot.bmp" << QSize(1, 1);
+    QTest::newRow("in a subdirectory") << "cards/CG05.bmp" << QSize(58, 33);
+    QTest::newRow("Greek name") << "Κάρτα.bmp" << QSize(20, 10);
+}
+
+void tst_controls::loadsAPictureByRelativeName()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, pixels);
+
+    fixtures::WorkingDirectory dir;
+    QVERIFY(QDir(dir.path(QString())).mkpath(QStringLiteral("cards")));
+    fixtures::writePicture(dir.path(name), pixels.width(), pixels.height(), Qt::red);
+
+    const toolkit::Picture loaded = toolkit::loadPicture(name);
+    QCOMPARE(loaded.widthPixels(), pixels.width());
+    QCOMPARE(loaded.heightPixels(), pixels.height());
+    QCOMPARE(QColor(loaded.image().pixel(0, 0)), QColor(Qt::red));
+}
+
+void tst_controls::loadFailureNamesTheFile_data()
+{
+    QTest::addColumn<QString>("name");
+    // How the file is made: missing, a directory, the bytes written, or a
+    // 300 x 200 BMP truncated to that many bytes (negative: less that many).
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("missing file") << "CG07.bmp" << "missing" << QByteArray();
+    QTest::newRow("directory") << "CG08.bmp" << "directory" << QByteArray();
+    QTest::newRow("empty file") << "CG09.bmp" << "bytes" << QByteArray();
+    QTest::newRow("text named .bmp") << "x.bmp" << "bytes" << QByteArray("not a picture\n");
+    QTest::newRow("truncated header") << "CG10.bmp" << "truncated" << QByteArray::number(20);
+    QTest::newRow("truncated pixels") << "CG11.bmp" << "truncated" << QByteArray::number(1000);
+    QTest::newRow("last byte missing") << "CG12.bmp" << "truncated" << QByteArray::number(-1);
+}
+
+void tst_controls::loadFailureNamesTheFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, made);
+    QFETCH(QByteArray, bytes);
+
+    fixtures::WorkingDirectory dir;
+    if (made == u"directory") {
+        QVERIFY(QDir(dir.path(QString())).mkdir(name));
+    } else if (made == u"truncated") {
+        fixtures::writePicture(dir.path(name), 300, 200);
+        QFile file(dir.path(name));
+        const int keep = bytes.toInt();
+        QVERIFY(file.resize(keep >= 0 ? keep : file.size() + keep));
+    } else if (made == u"bytes") {
+        QFile file(dir.path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    try {
+        const toolkit::Picture loaded = toolkit::loadPicture(name);
+        QFAIL(qPrintable(QStringLiteral("loaded %1 x %2").arg(loaded.widthPixels()).arg(loaded.heightPixels())));
+    } catch (const toolkit::Failure &failure) {
+        QVERIFY2(failure.description().contains(name), qPrintable(failure.description()));
+    }
+}
+
 QTEST_MAIN(tst_controls)
 #include "tst_controls.moc"
