@@ -7,11 +7,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 #include <functional>
 
@@ -69,6 +71,42 @@ inline QList<ShownMessage> closingMessageBoxes(const std::function<void()> &acti
     action();
     closer.stop();
     return shown;
+}
+
+// Writes the headers of an uncompressed BMP file that declares width x height
+// pixels at bitsPerPixel (1, 8, 24 or 32), followed by pixelBytes bytes of
+// pixel data only, however many the declared size needs: a small file that
+// claims a large picture.
+inline void writeBmpHeader(const QString &path, qint32 width, qint32 height, quint16 bitsPerPixel,
+                           int pixelBytes = 16)
+{
+    const quint32 paletteBytes = bitsPerPixel <= 8 ? 4u << bitsPerPixel : 0;
+    const quint32 dataOffset = 14 + 40 + paletteBytes;
+    QByteArray bytes;
+    const auto put = [&bytes](auto value) {
+        const auto little = qToLittleEndian(value);
+        bytes.append(reinterpret_cast<const char *>(&little), sizeof little);
+    };
+    bytes.append("BM");
+    put(quint32(dataOffset + quint32(pixelBytes))); // file size
+    put(quint32(0));                                // reserved
+    put(dataOffset);
+    put(quint32(40)); // BITMAPINFOHEADER
+    put(width);
+    put(height);
+    put(quint16(1)); // planes
+    put(bitsPerPixel);
+    put(quint32(0)); // no compression
+    put(quint32(0)); // image size: may be 0 when uncompressed
+    put(qint32(2835));
+    put(qint32(2835));
+    put(quint32(0)); // colours used: all
+    put(quint32(0));
+    bytes.append(QByteArray(int(paletteBytes), '\x7f'));
+    bytes.append(QByteArray(pixelBytes, '\x55'));
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace fixtures

@@ -103,6 +103,10 @@ void tst_conversions::numberToText_data()
     QTest::newRow("negative zero") << -0.0 << " 0";
     QTest::newRow("16") << 16.0 << " 16";
     QTest::newRow("32767") << 32767.0 << " 32767";
+    // Never an exponent, which textToNumber would refuse at the next step.
+    QTest::newRow("large") << -8.88888888888889e+25 << "-88888888888888904577449984";
+    QTest::newRow("small") << 9.99999999995449e-06 << " 0.00000999999999995449";
+    QTest::newRow("smallest") << 5e-324 << " 0." + QString(323, u'0') + "5";
 }
 
 void tst_conversions::numberToText()
@@ -110,6 +114,7 @@ void tst_conversions::numberToText()
     QFETCH(double, number);
     QFETCH(QString, expected);
     QCOMPARE(toolkit::numberToText(number), expected);
+    QCOMPARE(toolkit::textToNumber(toolkit::trim(expected)), number);
 }
 
 void tst_conversions::textToNumber_data()

@@ -2,6 +2,8 @@
 
 #include "toolkit/Failure.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -26,7 +28,13 @@ QString trim(const QString &text)
 
 QString numberToText(double number)
 {
-    const QString digits = QString::number(number, 'g', 15);
+    // Plain decimals, never an exponent, and the shortest digits that read back
+    // as the same number, so that textToNumber takes back whatever this writes.
+    if (number == 0)
+        number = 0; // no "-0"
+    std::array<char, 400> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number, std::chars_format::fixed);
+    const QString digits = QString::fromLatin1(buffer.data(), written.ptr - buffer.data());
     return number < 0 ? digits : u' ' + digits;
 }
 

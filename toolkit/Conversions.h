@@ -15,7 +15,8 @@ QString format00(int number);
 // Removes leading and trailing spaces (U+0020 only; tabs and other blanks stay).
 QString trim(const QString &text);
 
-// The number as text, with a blank before a number that is not negative.
+// The number as text in plain decimals, with a blank before a number that is
+// not negative: 3.5 gives " 3.5", -2 gives "-2".
 QString numberToText(double number);
 
 // A decimal number with an optional minus sign and fraction ("4", "-3", "2.5",

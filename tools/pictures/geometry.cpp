@@ -10,8 +10,6 @@ namespace pictures {
 
 namespace {
 
-constexpr double kTolerance = 1e-7;
-
 bool near(Vec3 a, Vec3 b, double tolerance) { return length(a - b) < tolerance; }
 
 Mat3 generatorMatrix(std::string_view token)

@@ -1,0 +1,295 @@
+// Picture files that anyone can put in the working directory, made wrong in
+// every way that matters: each one fails fast and cleanly where the program
+// meets it. A bad model picture takes the model choice's silent failure path;
+// a bad card ends the showing with a message naming the file.
+
+#include "Running.h"
+
+#include "toolkit/Picture.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using fixtures::Running;
+using fixtures::ShownMessage;
+
+namespace {
+
+// The beginnings of the descriptions that loading gives, one per reason.
+const QString notFound = QStringLiteral("Δεν βρέθηκε το αρχείο εικόνας");
+const QString notAFile = QStringLiteral("δεν είναι αρχείο εικόνας");
+const QString tooLarge = QStringLiteral("είναι πολύ μεγάλο.");
+const QString tooManyPixels = QStringLiteral("έχει πολύ μεγάλες διαστάσεις");
+const QString notAPicture = QStringLiteral("Δεν είναι δυνατή η φόρτωση της εικόνας");
+
+constexpr qint64 withinASecond = 1000;
+
+// Makes `name` in the working directory bad in the way `made` says; `declared`
+// and `bits` describe the picture that a hand-written BMP header claims.
+void makeBad(const QString &made, const QString &name, QSize declared, int bits)
+{
+    const QByteArray path = QFile::encodeName(name);
+    if (made == u"missing") {
+        QVERIFY(!QFile::exists(name));
+    } else if (made == u"directory") {
+        QVERIFY(QDir().mkdir(name));
+    } else if (made == u"FIFO") {
+        QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+    } else if (made == u"link to a FIFO") {
+        QCOMPARE(::mkfifo("fifo", 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("fifo"), name));
+    } else if (made == u"link to a directory") {
+        QVERIFY(QDir().mkdir(QStringLiteral("folder")));
+        QVERIFY(QFile::link(QStringLiteral("folder"), name));
+    } else if (made == u"link to a device") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), name));
+    } else if (made == u"dangling link") {
+        QVERIFY(QFile::link(QStringLiteral("nowhere.bmp"), name));
+    } else if (made == u"empty") {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (made == u"text") {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("Ξύλινο μοντέλο: not a picture\n") > 0);
+    } else if (made.startsWith(u"cut to ")) {
+        // A good 300 x 200 BMP cut to that many bytes (negative: less that many).
+        fixtures::writePicture(name, 300, 200);
+        QFile file(name);
+        const int keep = made.sliced(7).toInt();
+        QVERIFY(file.resize(keep >= 0 ? keep : file.size() + keep));
+    } else if (made == u"over the size limit") {
+        // A good picture padded (sparsely) one byte beyond the limit.
+        fixtures::writePicture(name, 300, 200);
+        QVERIFY(QFile(name).resize(toolkit::maxPictureFileBytes + 1));
+    } else if (made == u"BMP header") {
+        fixtures::writeBmpHeader(name, declared.width(), declared.height(), quint16(bits));
+    } else {
+        QFAIL(qPrintable(QStringLiteral("unknown fixture ") + made));
+    }
+}
+
+} // namespace
+
+class tst_badPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void badModelPictureTakesTheSilentPath_data() { badFixtures(); }
+    void badModelPictureTakesTheSilentPath();
+    void badCardIsToldAndTheProgramGoesOn_data() { badFixtures(); }
+    void badCardIsToldAndTheProgramGoesOn();
+    void anotherFormatNamedBmpLoads();
+    void fifoSwappedInWhileLoadingIsNeverWaitedFor();
+
+private:
+    static void badFixtures();
+    frmCrystalModel &viewer() { return *program->vornath.crystalModel; }
+    std::unique_ptr<Running> program;
+};
+
+void tst_badPictures::init()
+{
+    program = std::make_unique<Running>();
+    QVERIFY(program->started);
+    QVERIFY(QTest::qWaitForWindowExposed(program->main().widget()));
+}
+
+void tst_badPictures::cleanup()
+{
+    program.reset();
+}
+
+void tst_badPictures::badFixtures()
+{
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QSize>("declared");
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing file") << "missing" << QSize() << 0 << notFound;
+    QTest::newRow("directory") << "directory" << QSize() << 0 << notAFile;
+    QTest::newRow("FIFO") << "FIFO" << QSize() << 0 << notAFile;
+    QTest::newRow("link to a FIFO") << "link to a FIFO" << QSize() << 0 << notAFile;
+    QTest::newRow("link to a directory") << "link to a directory" << QSize() << 0 << notAFile;
+    QTest::newRow("link to a device") << "link to a device" << QSize() << 0 << notAFile;
+    QTest::newRow("dangling link") << "dangling link" << QSize() << 0 << notFound;
+    QTest::newRow("empty file") << "empty" << QSize() << 0 << notAPicture;
+    QTest::newRow("not a picture") << "text" << QSize() << 0 << notAPicture;
+    QTest::newRow("BMP cut in its header") << "cut to 20" << QSize() << 0 << notAPicture;
+    QTest::newRow("BMP cut in its pixels") << "cut to 1000" << QSize() << 0 << notAPicture;
+    QTest::newRow("BMP without its last byte") << "cut to -1" << QSize() << 0 << notAPicture;
+    QTest::newRow("file over the size limit") << "over the size limit" << QSize() << 0 << tooLarge;
+    // Qt's BMP reader itself refuses headers beyond 16384 x 16384 pixels.
+    QTest::newRow("declares 60000 x 60000") << "BMP header" << QSize(60000, 60000) << 24 << notAPicture;
+    QTest::newRow("declares 20000 x 20000 at 1 bit") << "BMP header" << QSize(20000, 20000) << 1 << notAPicture;
+    QTest::newRow("declares 10000 x 10000 at 1 bit") << "BMP header" << QSize(10000, 10000) << 1 << tooManyPixels;
+    QTest::newRow("declares a side of 20000") << "BMP header" << QSize(20000, 10) << 24 << tooManyPixels;
+    QTest::newRow("declares a height of 16385") << "BMP header" << QSize(1, 16385) << 8 << tooManyPixels;
+    // Within the limits, so the reader allocates it and then runs out of bytes.
+    QTest::newRow("declares 5000 x 5000 in a few bytes") << "BMP header" << QSize(5000, 5000) << 32 << notAPicture;
+}
+
+void tst_badPictures::badModelPictureTakesTheSilentPath()
+{
+    QFETCH(QString, made);
+    QFETCH(QSize, declared);
+    QFETCH(int, bits);
+
+    // A good first choice, whose viewer state the failure keeps.
+    fixtures::writePicture(program->dir.path("CrystalModel_01.bmp"), 300, 200);
+    program->chooseModel(0);
+    QVERIFY(viewer().isVisible());
+    const toolkit::Twips width = viewer().width();
+    const toolkit::Twips height = viewer().height();
+    const toolkit::Twips left = viewer().left();
+
+    makeBad(made, QStringLiteral("CrystalModel_02.bmp"), declared, bits);
+    if (QTest::currentTestFailed())
+        return;
+    program->main().txtSymetryElements[3].setText(QStringLiteral("2"));
+    QElapsedTimer clock;
+    clock.start();
+    const QList<ShownMessage> shown = fixtures::closingMessageBoxes([&] { program->chooseModel(1); });
+    const qint64 elapsed = clock.elapsed();
+
+    QVERIFY2(elapsed < withinASecond, qPrintable(QStringLiteral("took %1 ms").arg(elapsed)));
+    QVERIFY(shown.isEmpty());
+    QVERIFY(program->vornath.crystalModel.exists());
+    QVERIFY(!viewer().isVisible());
+    QCOMPARE(program->subs().selectedModel, 0);
+    QCOMPARE(program->counts(), QStringList(16, QStringLiteral("0")));
+    QCOMPARE(viewer().picCrystalModel.picture().widthPixels(), 300);
+    QCOMPARE(viewer().width(), width);
+    QCOMPARE(viewer().height(), height);
+    QCOMPARE(viewer().left(), left);
+
+    // The program goes on: a good choice shows the viewer again.
+    program->chooseModel(0);
+    QVERIFY(viewer().isVisible());
+    QCOMPARE(program->subs().selectedModel, 1);
+}
+
+void tst_badPictures::badCardIsToldAndTheProgramGoesOn()
+{
+    QFETCH(QString, made);
+    QFETCH(QSize, declared);
+    QFETCH(int, bits);
+    QFETCH(QString, reason);
+
+    // Model 1's right answer belongs to class 20: cards CS_05.bmp and CG20.bmp.
+    fixtures::writePicture(program->dir.path("CrystalModel_01.bmp"), 300, 200);
+    fixtures::writePicture(program->dir.path("CS_05.bmp"), 300, 60);
+    const QString card = QStringLiteral("CG20.bmp");
+    makeBad(made, card, declared, bits);
+    if (QTest::currentTestFailed())
+        return;
+    program->chooseModel(0);
+    program->enterCounts(QStringLiteral("0106000000001016"));
+
+    QElapsedTimer clock;
+    clock.start();
+    const QList<ShownMessage> shown = program->accept();
+    const qint64 elapsed = clock.elapsed();
+
+    QVERIFY2(elapsed < withinASecond, qPrintable(QStringLiteral("took %1 ms").arg(elapsed)));
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0].text, QStringLiteral("ΣΩΣΤΗ ΑΠΑΝΤΗΣΗ! ΜΠΡΑΒΟ!"));
+    QVERIFY2(shown[1].text.contains(QStringLiteral("«%1»").arg(card)), qPrintable(shown[1].text));
+    QVERIFY2(shown[1].text.contains(reason), qPrintable(shown[1].text));
+    QCOMPARE(shown[1].icon, QMessageBox::Warning);
+    QVERIFY(!program->vornath.groupCard->isVisible());
+    QVERIFY(program->main().isVisible());
+    QCOMPARE(program->subs().selectedModel, 1);
+
+    // Once the card is a picture, the same answer shows the cards.
+    QFile::remove(card);
+    QDir().rmdir(card);
+    fixtures::writePicture(program->dir.path(card), 280, 90);
+    QCOMPARE(program->accept().size(), 1);
+    QVERIFY(program->vornath.groupCard->isVisible());
+    QCOMPARE(program->vornath.groupCard->picDetailCard.picture().widthPixels(), 280);
+}
+
+void tst_badPictures::anotherFormatNamedBmpLoads()
+{
+    // The reader goes by the content, not the name.
+    QImage image(120, 80, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QVERIFY(image.save(program->dir.path("CrystalModel_01.bmp"), "PNG"));
+    program->chooseModel(0);
+    QVERIFY(viewer().isVisible());
+    QCOMPARE(viewer().picCrystalModel.picture().widthPixels(), 120);
+    QCOMPARE(QColor(viewer().picCrystalModel.picture().image().pixel(0, 0)), QColor(Qt::darkCyan));
+    QCOMPARE(program->subs().selectedModel, 1);
+}
+
+void tst_badPictures::fifoSwappedInWhileLoadingIsNeverWaitedFor()
+{
+    // Another program keeps putting a FIFO in the picture's place and a picture
+    // back (each a hard link renamed into place) while the picture is loaded
+    // again and again. Every load must end at once, with the picture or a
+    // failure. A load that opened the FIFO to wait for a writer is released by
+    // the swapper once the loads stop making progress, and counted.
+    QCOMPARE(::mkfifo("fifo", 0600), 0);
+    fixtures::writePicture(program->dir.path("picture.bmp"), 30, 20);
+
+    constexpr int loads = 3000;
+    std::atomic<int> done{0};
+    std::atomic<bool> finished{false};
+    std::atomic<bool> waited{false};
+    std::thread swapper([&] {
+        QElapsedTimer sinceProgress;
+        sinceProgress.start();
+        int seen = 0;
+        while (!finished) {
+            for (const char *original : {"fifo", "picture.bmp"}) {
+                ::unlink("next");
+                if (::link(original, "next") == 0)
+                    ::rename("next", "CrystalModel_02.bmp");
+            }
+            if (done != seen) {
+                seen = done;
+                sinceProgress.restart();
+            } else if (sinceProgress.elapsed() > 2000) {
+                // A load waits on the FIFO: open its other end to let it go.
+                const int writer = ::open("fifo", O_WRONLY | O_NONBLOCK);
+                if (writer >= 0) {
+                    waited = true;
+                    ::close(writer);
+                }
+                sinceProgress.restart();
+            }
+        }
+    });
+    int loaded = 0;
+    int refused = 0;
+    for (int i = 0; i < loads && !waited; ++i) {
+        try {
+            loaded += toolkit::loadPicture(QStringLiteral("CrystalModel_02.bmp")).widthPixels() == 30;
+        } catch (const toolkit::Failure &) {
+            ++refused;
+        }
+        ++done;
+    }
+    finished = true;
+    swapper.join();
+    qInfo("%d loads: %d pictures, %d failures", int(done), loaded, refused);
+    QVERIFY2(!waited, "a load waited for a writer of the FIFO");
+    QCOMPARE(loaded + refused, loads);
+    QVERIFY(loaded > 0);
+    QVERIFY(refused > 0);
+}
+
+QTEST_MAIN(tst_badPictures)
+#include "tst_badPictures.moc"
