@@ -13,6 +13,12 @@
 
 namespace fixtures {
 
+// What a window or control reports after being set to `twips`: whole pixels.
+inline toolkit::Twips asShown(toolkit::Twips twips)
+{
+    return toolkit::toTwips(toolkit::toPixels(twips));
+}
+
 class Running {
 public:
     Running() { started = vornath.start(); }

@@ -3,9 +3,8 @@
 
 #include "Running.h"
 
+using fixtures::asShown;
 using fixtures::Running;
-using toolkit::toPixels;
-using toolkit::toTwips;
 
 class tst_groupCard : public QObject {
     Q_OBJECT
@@ -25,7 +24,6 @@ private slots:
     void missingCard();
 
 private:
-    static toolkit::Twips asShown(toolkit::Twips twips) { return toTwips(toPixels(twips)); }
     frmGroupCard &card() { return *program->vornath.groupCard; }
     std::unique_ptr<Running> program;
 };

@@ -6,9 +6,9 @@
 
 #include <QWindow>
 
+using fixtures::asShown;
 using fixtures::Running;
 using toolkit::toPixels;
-using toolkit::toTwips;
 
 class tst_modelChoice : public QObject {
     Q_OBJECT
@@ -30,8 +30,6 @@ private slots:
     void viewerClosedByTheLearnerIsCreatedAnew();
 
 private:
-    // What twips a window reports after being set to `twips`: whole pixels.
-    static toolkit::Twips asShown(toolkit::Twips twips) { return toTwips(toPixels(twips)); }
     frmCrystalModel &viewer() { return *program->vornath.crystalModel; }
     std::unique_ptr<Running> program;
 };
