@@ -109,4 +109,19 @@ inline void writeBmpHeader(const QString &path, qint32 width, qint32 height, qui
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// The client size a window has when it shows: what first comes on screen.
+class SizeWhenShown : public QObject {
+public:
+    explicit SizeWhenShown(QWidget *window) { window->installEventFilter(this); }
+    QSize size;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            size = static_cast<QWidget *>(watched)->size();
+        return false;
+    }
+};
+
 } // namespace fixtures

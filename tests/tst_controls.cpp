@@ -71,6 +71,10 @@ private slots:
     void noLengthLimit();
     void doubleClickRaisesDoubleClicked();
     void focusArrivalRaisesGotFocus();
+    void clickIntoABoxSelectsItsCount_data();
+    void clickIntoABoxSelectsItsCount();
+    void windowComingBackIsNoArrival();
+    void selectionAfterTheTextShrank();
     void selection_data();
     void selection();
 
@@ -79,6 +83,8 @@ private slots:
     void mouseClickPicksAnEntry();
     void keyboardPicksAnEntry_data();
     void keyboardPicksAnEntry();
+    void mouseGesturesKeepHighlightAndPickTogether_data();
+    void mouseGesturesKeepHighlightAndPickTogether();
 
     // Button
     void mouseAndSpaceClick();
@@ -229,6 +235,92 @@ void tst_controls::focusArrivalRaisesGotFocus()
     QCOMPARE(arrivals.size(), 2);
 }
 
+// The box selects its whole text when the focus arrives, as the count boxes
+// do; typing then replaces the count however the mouse brought the focus.
+void tst_controls::clickIntoABoxSelectsItsCount_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("click after the count") << "0" << "click" << "1" << "1";
+    QTest::newRow("click on a two-digit count") << "12" << "click" << "3" << "3";
+    QTest::newRow("press, drag, release") << "45" << "drag" << "6" << "6";
+    QTest::newRow("second click places the caret") << "0" << "click twice" << "1" << "01";
+}
+
+void tst_controls::clickIntoABoxSelectsItsCount()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, gesture);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+
+    Board board;
+    board.second.setText(text);
+    board.second.gotFocus.bind([&] {
+        board.second.setSelStart(0);
+        board.second.setSelLength(int(board.second.text().size()));
+    });
+    QVERIFY(board.shown());
+    QTRY_COMPARE(QApplication::focusWidget(), board.first.widget());
+
+    QWidget *box = board.second.widget();
+    const QPoint end(box->width() - 4, box->height() / 2);
+    const QPoint start(4, box->height() / 2);
+    if (gesture == QLatin1String("drag")) {
+        QTest::mousePress(box, Qt::LeftButton, {}, end);
+        QTest::mouseMove(box, start);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, start);
+    } else {
+        QTest::mouseClick(box, Qt::LeftButton, {}, end);
+        QCOMPARE(board.edit(board.second)->selectedText(), text);
+        if (gesture == QLatin1String("click twice"))
+            QTest::mouseClick(box, Qt::LeftButton, {}, end, 600);
+    }
+    QTest::keyClicks(box, typed);
+    QCOMPARE(board.second.text(), result);
+}
+
+void tst_controls::windowComingBackIsNoArrival()
+{
+    Board board;
+    int arrivals = 0;
+    board.second.gotFocus.bind([&] { ++arrivals; });
+    board.second.setText(QStringLiteral("12"));
+    QVERIFY(board.shown());
+    QTest::mouseClick(board.second.widget(), Qt::LeftButton);
+    QCOMPARE(arrivals, 1);
+    board.edit(board.second)->setCursorPosition(1);
+
+    // Another window comes to the front, then this one again.
+    toolkit::Form other(QStringLiteral("other"), 3000, 3000);
+    other.show();
+    QApplication::setActiveWindow(other.widget());
+    QVERIFY(QTest::qWaitForWindowActive(other.widget()));
+    QApplication::setActiveWindow(board.form.widget());
+    QVERIFY(QTest::qWaitForWindowActive(board.form.widget()));
+
+    QCOMPARE(QApplication::focusWidget(), board.second.widget());
+    QCOMPARE(arrivals, 1);
+    QVERIFY(!board.edit(board.second)->hasSelectedText());
+    QCOMPARE(board.edit(board.second)->cursorPosition(), 1);
+}
+
+void tst_controls::selectionAfterTheTextShrank()
+{
+    Board board;
+    board.first.setText(QStringLiteral("1234"));
+    board.first.setSelStart(3);
+    board.first.setText(QStringLiteral("5"));
+    board.first.setSelLength(2);
+    QCOMPARE(board.edit(board.first)->selectedText(), QString());
+    board.first.setSelStart(0);
+    board.first.setSelLength(2);
+    QCOMPARE(board.edit(board.first)->selectedText(), QStringLiteral("5"));
+}
+
 void tst_controls::selection_data()
 {
     QTest::addColumn<QString>("text");
@@ -316,6 +408,7 @@ void tst_controls::keyboardPicksAnEntry_data()
     QTest::newRow("Home") << 3 << int(Qt::Key_Home) << 0 << true;
     QTest::newRow("Down at the last entry") << 5 << int(Qt::Key_Down) << 5 << false;
     QTest::newRow("Up at the first entry") << 0 << int(Qt::Key_Up) << 0 << false;
+    QTest::newRow("Down with nothing highlighted") << -1 << int(Qt::Key_Down) << 0 << true;
 }
 
 void tst_controls::keyboardPicksAnEntry()
@@ -327,7 +420,12 @@ void tst_controls::keyboardPicksAnEntry()
 
     Board board;
     QVERIFY(board.shown());
-    board.clickEntry(from);
+    if (from >= 0) {
+        board.clickEntry(from);
+    } else {
+        board.second.widget()->setFocus();
+        QTest::keyClick(board.second.widget(), Qt::Key_Tab);
+    }
     QCOMPARE(QApplication::focusWidget(), board.list.widget());
     QList<int> currentWhenRaised;
     board.list.clicked.bind([&] { currentWhenRaised << board.list.currentEntry(); });
@@ -335,6 +433,62 @@ void tst_controls::keyboardPicksAnEntry()
     QTest::keyClick(board.list.widget(), Qt::Key(key));
     QCOMPARE(board.list.currentEntry(), to);
     QCOMPARE(currentWhenRaised, raised ? QList<int>({to}) : QList<int>());
+}
+
+// Each gesture is a list of steps: "press 1" (the left button on entry 1),
+// "move 4", "release 4", "right 2" (a right click), "empty" (a left click below
+// the entries), "press empty"; entry 0 is picked first.
+void tst_controls::mouseGesturesKeepHighlightAndPickTogether_data()
+{
+    QTest::addColumn<QStringList>("gesture");
+    QTest::addColumn<int>("highlighted");
+    QTest::addColumn<QList<int>>("picks");
+
+    QTest::newRow("press, drag, release on another entry")
+        << QStringList{"press 1", "move 2", "move 4", "release 4"} << 4 << QList<int>{4};
+    QTest::newRow("press and drag back to the picked entry")
+        << QStringList{"press 3", "move 1", "move 0", "release 0"} << 0 << QList<int>{0};
+    QTest::newRow("right click") << QStringList{"right 2"} << 0 << QList<int>{};
+    QTest::newRow("click on the empty part") << QStringList{"empty"} << 0 << QList<int>{};
+    QTest::newRow("press on the empty part, drag over entries")
+        << QStringList{"press empty", "move 3", "release 3"} << 0 << QList<int>{};
+    QTest::newRow("click on another entry") << QStringList{"press 5", "release 5"} << 5 << QList<int>{5};
+}
+
+void tst_controls::mouseGesturesKeepHighlightAndPickTogether()
+{
+    QFETCH(QStringList, gesture);
+    QFETCH(int, highlighted);
+    QFETCH(QList<int>, picks);
+
+    Board board;
+    QVERIFY(board.shown());
+    board.clickEntry(0);
+    QList<int> currentWhenRaised;
+    board.list.clicked.bind([&] { currentWhenRaised << board.list.currentEntry(); });
+
+    QWidget *viewport = board.listWidget()->viewport();
+    const auto at = [&](const QString &where) {
+        if (where == QLatin1String("empty"))
+            return QPoint(viewport->width() / 2, viewport->height() - 4);
+        return board.listWidget()->visualItemRect(board.listWidget()->item(where.toInt())).center();
+    };
+    for (const QString &step : gesture) {
+        const QStringList words = step.split(' ');
+        const QString where = words.last();
+        if (words.first() == QLatin1String("press"))
+            QTest::mousePress(viewport, Qt::LeftButton, {}, at(where));
+        else if (words.first() == QLatin1String("move"))
+            QTest::mouseMove(viewport, at(where));
+        else if (words.first() == QLatin1String("release"))
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(where));
+        else if (words.first() == QLatin1String("right"))
+            QTest::mouseClick(viewport, Qt::RightButton, {}, at(where));
+        else
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, at(where));
+    }
+    QCOMPARE(board.list.currentEntry(), highlighted);
+    QCOMPARE(currentWhenRaised, picks);
 }
 
 void tst_controls::mouseAndSpaceClick()

@@ -46,6 +46,7 @@ private slots:
     void positionIsTheFramesTopLeft();
     void outerSizeSets_data();
     void outerSizeSets();
+    void firstShowingTakesTheFrameOfAnotherWindow();
     void showAndHideKeepTheControls();
 
     void instanceCreatedOnFirstUse();
@@ -62,14 +63,13 @@ void tst_forms::initTestCase()
 void tst_forms::outerSizeIncludesTheFrame()
 {
     toolkit::Form form(QStringLiteral("Vornath"), 4800, 10245);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
     const QMargins m = marginsOf(form);
     QVERIFY2(!m.isNull(), "the offscreen platform reports a frame");
     QCOMPARE(form.widget()->size(), QSize(320, 683));
     QCOMPARE(form.width(), (320 + m.left() + m.right()) * 15);
     QCOMPARE(form.height(), (683 + m.top() + m.bottom()) * 15);
-
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
     QCOMPARE(form.widget()->frameGeometry().size() * 15, QSize(int(form.width()), int(form.height())));
 }
 
@@ -141,17 +141,42 @@ void tst_forms::outerSizeSets()
     form.setWidth(width);
     form.setHeight(height);
     QCOMPARE(form.isVisible(), !setWhileHidden);
-
-    const QMargins m = marginsOf(form);
-    QCOMPARE(form.widget()->size(), framePixels.shrunkBy(m));
-    QCOMPARE(form.width(), framePixels.width() * 15);
-    QCOMPARE(form.height(), framePixels.height() * 15);
-    QCOMPARE(form.left(), 1500);
-    QCOMPARE(form.top(), 750);
+    const auto readsAsSet = [&] {
+        QCOMPARE(form.width(), framePixels.width() * 15);
+        QCOMPARE(form.height(), framePixels.height() * 15);
+        QCOMPARE(form.left(), 1500);
+        QCOMPARE(form.top(), 750);
+    };
+    readsAsSet();
 
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
     QTRY_COMPARE(form.widget()->frameGeometry(), QRect(QPoint(100, 50), framePixels));
+    QCOMPARE(form.widget()->size(), framePixels.shrunkBy(marginsOf(form)));
+    readsAsSet();
+}
+
+// A window sized before its first showing takes the frame of a window of ours
+// that is framed already, so it comes on screen at its size at once.
+void tst_forms::firstShowingTakesTheFrameOfAnotherWindow()
+{
+    toolkit::Form framed(QStringLiteral("Vornath"), 4800, 10245);
+    framed.show();
+    QVERIFY(QTest::qWaitForWindowExposed(framed.widget()));
+    const QMargins m = marginsOf(framed);
+
+    toolkit::Form viewer(QStringLiteral("viewer"), 4560, 3060);
+    viewer.setWidth(4600);
+    viewer.setHeight(4100);
+    viewer.setTop(0);
+    viewer.setLeft(framed.width() + framed.left() + 10);
+    QCOMPARE(viewer.widget()->size(), QSize(307, 273).shrunkBy(m));
+
+    fixtures::SizeWhenShown shown(viewer.widget());
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(viewer.widget()));
+    QCOMPARE(shown.size, QSize(307, 273).shrunkBy(m));
+    QCOMPARE(viewer.widget()->frameGeometry(), QRect(framed.widget()->frameGeometry().right() + 2, 0, 307, 273));
 }
 
 void tst_forms::showAndHideKeepTheControls()

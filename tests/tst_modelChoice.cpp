@@ -78,22 +78,11 @@ void tst_modelChoice::viewerFitsItsPictureBesideTheMainWindow()
 void tst_modelChoice::viewerComesOnScreenAlreadySized()
 {
     fixtures::writePicture(program->dir.path("CrystalModel_02.bmp"), 300, 200);
-    QSize sizeWhenShown;
-    struct ShowWatcher : QObject {
-        QSize *size;
-        bool eventFilter(QObject *watched, QEvent *event) override
-        {
-            if (event->type() == QEvent::Show)
-                *size = static_cast<QWidget *>(watched)->size();
-            return false;
-        }
-    } watcher;
-    watcher.size = &sizeWhenShown;
-    viewer().widget()->installEventFilter(&watcher);
+    fixtures::SizeWhenShown shown(viewer().widget());
 
     program->chooseModel(1);
     const QMargins m = viewer().widget()->windowHandle()->frameMargins();
-    QCOMPARE(sizeWhenShown, QSize(toPixels(300 * 15 + 100) - m.left() - m.right(),
+    QCOMPARE(shown.size, QSize(toPixels(300 * 15 + 100) - m.left() - m.right(),
                                   toPixels(200 * 15 + 500) - m.top() - m.bottom()));
 }
 

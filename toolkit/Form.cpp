@@ -3,12 +3,14 @@
 #include "toolkit/Application.h"
 #include "toolkit/Failure.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace toolkit {
 
@@ -16,7 +18,35 @@ class FormWidget : public QWidget {
 public:
     explicit FormWidget(Form &form) : form_(form) {}
 
+    // Hidden, the window gives its platform window up, so that its next showing
+    // is placed like its first, by the frame's corner.
+    void dropPlatformWindow() { destroy(); }
+
+    // The frame the window manager has put round this window, if it has yet.
+    QMargins ownFrameMargins() const
+    {
+        const QWindow *handle = windowHandle();
+        if (!testAttribute(Qt::WA_WState_Created) || !handle)
+            return {};
+        return handle->frameMargins();
+    }
+
 protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QWidget::event(event);
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+            form_.frameMayHaveChanged();
+            break;
+        default:
+            break;
+        }
+        return handled;
+    }
+
     void closeEvent(QCloseEvent *event) override
     {
         event->accept();
@@ -39,19 +69,29 @@ int checkedPixels(Twips twips)
     return toPixels(twips);
 }
 
-QMargins frameMargins(QWidget *window)
+// The frame of another shown window of ours: the window manager gives ours
+// all the same frame, so it stands in for one not framed yet.
+QMargins frameOfAnotherWindow(const QWidget *except)
 {
-    (void)window->winId(); // the platform window, and so its frame, exists from here on
-    return window->windowHandle()->frameMargins();
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        const auto *window = dynamic_cast<const FormWidget *>(widget);
+        if (window && window != except && window->isVisible()) {
+            const QMargins margins = window->ownFrameMargins();
+            if (!margins.isNull())
+                return margins;
+        }
+    }
+    return {};
 }
 
 } // namespace
 
 Form::Form(const QString &caption, Twips clientWidth, Twips clientHeight) : window_(new FormWidget(*this))
 {
+    // The platform window is made at the first showing, so that a place set
+    // before it reaches the window manager as the frame's corner.
     window_->setWindowTitle(caption);
     window_->resize(toPixels(clientWidth), toPixels(clientHeight));
-    (void)frameMargins(window_);
 }
 
 Form::~Form()
@@ -64,52 +104,84 @@ QWidget *Form::widget() const
     return window_;
 }
 
-Twips Form::left() const
+bool Form::framed() const
 {
-    return toTwips(window_->geometry().x() - frameMargins(window_).left());
+    return !window_->ownFrameMargins().isNull();
 }
 
-Twips Form::top() const
+QMargins Form::frameMargins() const
 {
-    return toTwips(window_->geometry().y() - frameMargins(window_).top());
+    const QMargins own = window_->ownFrameMargins();
+    return own.isNull() ? frameOfAnotherWindow(window_) : own;
 }
 
-Twips Form::width() const
+QRect Form::outerGeometry() const
 {
-    const QMargins m = frameMargins(window_);
-    return toTwips(window_->width() + m.left() + m.right());
+    if (framed())
+        return window_->frameGeometry();
+    QRect outer(window_->pos(), window_->size().grownBy(frameMargins()));
+    if (asked_.left)
+        outer.moveLeft(*asked_.left);
+    if (asked_.top)
+        outer.moveTop(*asked_.top);
+    return outer;
 }
 
-Twips Form::height() const
+Twips Form::left() const { return toTwips(outerGeometry().left()); }
+Twips Form::top() const { return toTwips(outerGeometry().top()); }
+Twips Form::width() const { return toTwips(outerGeometry().width()); }
+Twips Form::height() const { return toTwips(outerGeometry().height()); }
+
+void Form::setLeft(Twips left) { place(checkedPixels(left), std::nullopt); }
+void Form::setTop(Twips top) { place(std::nullopt, checkedPixels(top)); }
+void Form::setWidth(Twips width) { size(checkedPixels(width), std::nullopt); }
+void Form::setHeight(Twips height) { size(std::nullopt, checkedPixels(height)); }
+
+// Puts the frame's top-left corner at left, top (pixels); a coordinate not
+// given stays.
+void Form::place(std::optional<int> left, std::optional<int> top)
 {
-    const QMargins m = frameMargins(window_);
-    return toTwips(window_->height() + m.top() + m.bottom());
+    if (!framed()) {
+        if (left)
+            asked_.left = left;
+        if (top)
+            asked_.top = top;
+    }
+    const QRect outer = outerGeometry();
+    const QPoint corner(left.value_or(outer.left()), top.value_or(outer.top()));
+    window_->move(corner); // a window's position is its frame's, also before it is made
 }
 
-void Form::setLeft(Twips left)
+// Sets the outer width and height (pixels); a dimension not given stays.
+void Form::size(std::optional<int> width, std::optional<int> height)
 {
-    QRect client = window_->geometry();
-    client.moveLeft(checkedPixels(left) + frameMargins(window_).left());
-    window_->setGeometry(client);
+    if (!framed()) {
+        if (width)
+            asked_.width = width;
+        if (height)
+            asked_.height = height;
+    }
+    const QMargins m = frameMargins();
+    QSize client = window_->size();
+    if (width)
+        client.setWidth(std::max(1, *width - m.left() - m.right()));
+    if (height)
+        client.setHeight(std::max(1, *height - m.top() - m.bottom()));
+    window_->resize(client);
 }
 
-void Form::setTop(Twips top)
+// Once the window manager has framed the window, what was asked for before
+// is set again with the window's own frame.
+void Form::frameMayHaveChanged()
 {
-    QRect client = window_->geometry();
-    client.moveTop(checkedPixels(top) + frameMargins(window_).top());
-    window_->setGeometry(client);
-}
-
-void Form::setWidth(Twips width)
-{
-    const QMargins m = frameMargins(window_);
-    window_->resize(std::max(1, checkedPixels(width) - m.left() - m.right()), window_->height());
-}
-
-void Form::setHeight(Twips height)
-{
-    const QMargins m = frameMargins(window_);
-    window_->resize(window_->width(), std::max(1, checkedPixels(height) - m.top() - m.bottom()));
+    if (!framed())
+        return;
+    const Asked asked = std::exchange(asked_, {});
+    if (asked.width || asked.height)
+        size(asked.width, asked.height);
+    const QPoint corner = window_->frameGeometry().topLeft();
+    if ((asked.left && *asked.left != corner.x()) || (asked.top && *asked.top != corner.y()))
+        place(asked.left, asked.top);
 }
 
 void Form::show()
@@ -123,7 +195,13 @@ void Form::show()
 
 void Form::hide()
 {
+    if (!window_->isVisible())
+        return;
+    const QRect outer = outerGeometry();
     window_->hide();
+    window_->dropPlatformWindow();
+    // It comes back where it stood.
+    place(outer.left(), outer.top());
 }
 
 bool Form::isVisible() const

@@ -4,18 +4,27 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
+class QMargins;
+class QRect;
 
 namespace toolkit {
 
 class FormWidget;
 
 // A top-level window. Left, top, width and height are those of its outer
-// frame, title bar included, in twips; the frame margins come from the
-// platform. A window shows modeless, without an owner, and hiding it keeps its
-// contents. Controls are created on it with their places on its client area.
+// frame, title bar included, in twips, right from the window's first showing.
+// A window shows modeless, without an owner, and hiding it keeps its contents.
+// Controls are created on it with their places on its client area.
+//
+// Under a window manager a window's frame is known only once the manager has
+// framed it. Until then the window is placed by its frame's corner (the
+// manager puts the frame there) and sized by the frame of another window of
+// ours that is framed already; once its own frame is known, the outer size
+// asked for is set again with it, so the window stays at its size.
 class Form {
 public:
     Form(const QString &caption, Twips clientWidth, Twips clientHeight);
@@ -51,12 +60,27 @@ public:
 private:
     friend class FormWidget;
     void closedByFrame();
+    void frameMayHaveChanged();
     void applyTabOrder();
+
+    bool framed() const;
+    QMargins frameMargins() const;
+    QRect outerGeometry() const;
+    void place(std::optional<int> left, std::optional<int> top);
+    void size(std::optional<int> width, std::optional<int> height);
 
     FormWidget *window_;
     bool closedByLearner_ = false;
     bool endsProgramOnClose_ = false;
     bool shownBefore_ = false;
+
+    // The outer place and size last asked for, in pixels, while the window's
+    // own frame is not known; set again once it is.
+    struct Asked {
+        std::optional<int> left, top, width, height;
+    };
+    Asked asked_;
+
     struct TabStop {
         QWidget *control;
         int tabIndex;

@@ -5,50 +5,108 @@
 
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 
 #include <limits>
 
 namespace toolkit {
 
-class EntryListWidget : public QListWidget {
+// The list as the learner works it. A pick ends with the left button's release
+// or with a key: then, if the learner pressed on an entry or the highlight has
+// moved since the last pick, the box raises its click, so the entry that is
+// highlighted is always the one last picked. Other buttons, and a press on the
+// empty part of the list, leave the highlight alone.
+class ListBoxWidget : public QListWidget {
+    Q_OBJECT
+
 public:
-    EntryListWidget(ListBox &box, QWidget *parent) : QListWidget(parent), box_(box)
+    explicit ListBoxWidget(QWidget *parent) : QListWidget(parent)
     {
         setSelectionMode(QAbstractItemView::SingleSelection);
-        connect(this, &QAbstractItemView::clicked, this, [this] { box_.clicked.raise(); });
     }
 
-    int selectedRow() const
+    int highlightedRow() const
     {
         const QList<QListWidgetItem *> selected = selectedItems();
         return selected.isEmpty() ? -1 : row(selected.front());
     }
 
+    // The entries were replaced: nothing is picked.
+    void forgetPick() { picked_ = -1; }
+
+signals:
+    void picked();
+
 protected:
-    // Moving the highlight with the keyboard picks an entry as a click does.
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        pressedOnEntry_ = false;
+        if (event->button() != Qt::LeftButton)
+            return;
+        if (!itemAt(event->position().toPoint()))
+            return;
+        pressedOnEntry_ = true;
+        QListWidget::mousePressEvent(event);
+    }
+
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (pressedOnEntry_)
+            QListWidget::mouseMoveEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() != Qt::LeftButton || !pressedOnEntry_)
+            return;
+        QListWidget::mouseReleaseEvent(event);
+        pressedOnEntry_ = false;
+        pick(true);
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        // The second press of a double click: picks like the first.
+        mousePressEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent *event) override
     {
-        const int before = selectedRow();
-        QListWidget::keyPressEvent(event);
-        if (selectedRow() != before && selectedRow() != -1)
-            box_.clicked.raise();
+        // With nothing highlighted, the first step down reaches the first entry.
+        if (event->key() == Qt::Key_Down && highlightedRow() == -1 && count() > 0) {
+            setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        } else {
+            QListWidget::keyPressEvent(event);
+        }
+        pick(false);
     }
 
 private:
-    ListBox &box_;
+    void pick(bool pressedOnEntry)
+    {
+        const int row = highlightedRow();
+        if (!pressedOnEntry && row == picked_)
+            return;
+        picked_ = row;
+        emit picked();
+    }
+
+    bool pressedOnEntry_ = false;
+    int picked_ = -1;
 };
 
 ListBox::ListBox(Form &form, const Rect &place, std::optional<Font> font, int tabIndex)
-    : Control(form, new EntryListWidget(*this, form.widget()), place, tabIndex)
+    : Control(form, new ListBoxWidget(form.widget()), place, tabIndex), list_(static_cast<ListBoxWidget *>(widget()))
 {
-    list_ = static_cast<EntryListWidget *>(widget());
     if (font)
         list_->setFont(toQFont(*font));
+    QObject::connect(list_, &ListBoxWidget::picked, [this] { clicked.raise(); });
 }
 
 void ListBox::clear()
 {
     list_->clear();
+    list_->forgetPick();
 }
 
 void ListBox::append(const QString &entry)
@@ -60,7 +118,7 @@ void ListBox::append(const QString &entry)
 
 std::int16_t ListBox::currentEntry() const
 {
-    return static_cast<std::int16_t>(list_->selectedRow());
+    return static_cast<std::int16_t>(list_->highlightedRow());
 }
 
 int ListBox::count() const
@@ -75,3 +133,5 @@ QString ListBox::entry(int position) const
 }
 
 } // namespace toolkit
+
+#include "ListBox.moc"

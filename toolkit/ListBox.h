@@ -9,7 +9,7 @@
 
 namespace toolkit {
 
-class EntryListWidget;
+class ListBoxWidget;
 
 // A list of texts in the order they were appended, one of which at a time may
 // be current (highlighted). Appending makes no entry current. The learner's
@@ -30,7 +30,7 @@ public:
     Event clicked;
 
 private:
-    EntryListWidget *list_;
+    ListBoxWidget *list_;
 };
 
 } // namespace toolkit

@@ -11,9 +11,9 @@ namespace {
 constexpr int borderPixels = 2;
 }
 
-class PictureWidget : public QLabel {
+class PictureBoxWidget : public QLabel {
 public:
-    explicit PictureWidget(QWidget *parent) : QLabel(parent)
+    explicit PictureBoxWidget(QWidget *parent) : QLabel(parent)
     {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(borderPixels);
@@ -22,9 +22,9 @@ public:
 };
 
 PictureBox::PictureBox(Form &form, const Rect &place, std::optional<int> tabIndex, const QString &toolTip)
-    : Control(form, new PictureWidget(form.widget()), place, tabIndex)
+    : Control(form, new PictureBoxWidget(form.widget()), place, tabIndex)
 {
-    box_ = static_cast<PictureWidget *>(widget());
+    box_ = static_cast<PictureBoxWidget *>(widget());
     if (tabIndex)
         box_->setFocusPolicy(Qt::StrongFocus);
     if (!toolTip.isEmpty())

@@ -8,7 +8,7 @@
 
 namespace toolkit {
 
-class PictureWidget;
+class PictureBoxWidget;
 
 // A self-sizing picture box: setting a picture replaces the one it holds and
 // gives the box the picture's size, inner size = pixels x 15 twips, outer size
@@ -28,7 +28,7 @@ public:
     Event resized;
 
 private:
-    PictureWidget *box_;
+    PictureBoxWidget *box_;
     Picture picture_;
 };
 

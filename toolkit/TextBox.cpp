@@ -2,150 +2,116 @@
 
 #include "toolkit/Form.h"
 
+#include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <algorithm>
 #include <limits>
-#include <vector>
 
 namespace toolkit {
 
-namespace {
+// The Qt line edit with the focus and double-click behaviour of the box.
+class TextBoxWidget : public QLineEdit {
+    Q_OBJECT
 
-// How deeply change handlers are nested now, and the boxes whose text was set
-// inside them and has not yet reached their widgets.
-int changeDepth = 0;
-std::vector<TextBox *> &boxesToShow()
-{
-    static std::vector<TextBox *> boxes;
-    return boxes;
-}
-
-} // namespace
-
-class LineEdit : public QLineEdit {
 public:
-    LineEdit(TextBox &box, QWidget *parent) : QLineEdit(parent), box_(box)
+    explicit TextBoxWidget(QWidget *parent) : QLineEdit(parent)
     {
         setMaxLength(std::numeric_limits<int>::max());
-        connect(this, &QLineEdit::textChanged, this, [this] { box_.changedInWidget(); });
     }
 
+signals:
+    void focusArrived();
+    void doubleClicked();
+
 protected:
-    // Whatever reaches the widget (painting, keys, the mouse, the focus) finds
-    // the box's text in it.
-    bool event(QEvent *event) override
-    {
-        box_.showText();
-        return QLineEdit::event(event);
-    }
-    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
-    {
-        box_.showText();
-        return QLineEdit::inputMethodQuery(query);
-    }
-    void mouseDoubleClickEvent(QMouseEvent *event) override
-    {
-        QLineEdit::mouseDoubleClickEvent(event);
-        box_.doubleClicked.raise();
-    }
     void focusInEvent(QFocusEvent *event) override
     {
         QLineEdit::focusInEvent(event);
-        box_.gotFocus.raise();
+        // The window came back to the front with the focus still here.
+        if (event->reason() == Qt::ActiveWindowFocusReason && keepsWindowFocus_)
+            return;
+        keepsWindowFocus_ = true;
+        pressBroughtFocus_ = QGuiApplication::mouseButtons() & Qt::LeftButton;
+        emit focusArrived();
+    }
+
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        // Another window came to the front: the focus stays with this box within its own.
+        keepsWindowFocus_ = event->reason() == Qt::ActiveWindowFocusReason;
+        pressBroughtFocus_ = false;
+    }
+
+    // The press that brought the focus, and the drag that follows it, would
+    // otherwise place the caret over the selection just made.
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (!pressBroughtFocus_)
+            QLineEdit::mousePressEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (!pressBroughtFocus_)
+            QLineEdit::mouseMoveEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (pressBroughtFocus_)
+            pressBroughtFocus_ = false;
+        else
+            QLineEdit::mouseReleaseEvent(event);
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        QLineEdit::mouseDoubleClickEvent(event);
+        emit doubleClicked();
     }
 
 private:
-    TextBox &box_;
+    bool keepsWindowFocus_ = false;
+    bool pressBroughtFocus_ = false;
 };
 
 TextBox::TextBox(Form &form, const Rect &place, const QString &text, std::optional<Font> font, int tabIndex)
-    : Control(form, new LineEdit(*this, form.widget()), place, tabIndex), text_(text)
+    : Control(form, new TextBoxWidget(form.widget()), place, tabIndex), edit_(static_cast<TextBoxWidget *>(widget()))
 {
-    edit_ = static_cast<LineEdit *>(widget());
     if (font)
         edit_->setFont(toQFont(*font));
-    {
-        // The text at creation is no change.
-        const QSignalBlocker quiet(edit_);
-        edit_->setText(text);
-    }
-}
-
-TextBox::~TextBox()
-{
-    std::erase(boxesToShow(), this);
+    // The text at creation is no change: it is set before the box listens.
+    edit_->setText(text);
+    QObject::connect(edit_, &QLineEdit::textChanged, [this] { changed.raise(); });
+    QObject::connect(edit_, &TextBoxWidget::doubleClicked, [this] { doubleClicked.raise(); });
+    QObject::connect(edit_, &TextBoxWidget::focusArrived, [this] { gotFocus.raise(); });
 }
 
 QString TextBox::text() const
 {
-    return text_;
+    return edit_->text();
 }
 
 void TextBox::setText(const QString &text)
 {
-    // A set to the same text raises nothing, but the widget still takes it as
-    // Qt's own set does: the selection goes and the cursor moves to the end.
-    const bool changes = text != text_;
-    text_ = text;
-    if (!textNotShown_) {
-        textNotShown_ = true;
-        boxesToShow().push_back(this);
-    }
-    if (changes)
-        raiseChanged();
-    else if (changeDepth == 0)
-        showText();
-}
-
-// The learner (or Qt, by undo, paste, drop) changed the widget's text.
-void TextBox::changedInWidget()
-{
-    text_ = edit_->text();
-    if (textNotShown_) {
-        textNotShown_ = false;
-        std::erase(boxesToShow(), this);
-    }
-    raiseChanged();
-}
-
-// Raises `changed`; when the outermost change returns, every text set on the
-// way reaches its widget.
-void TextBox::raiseChanged()
-{
-    ++changeDepth;
-    changed.raise();
-    if (--changeDepth > 0)
-        return;
-    std::vector<TextBox *> boxes;
-    boxes.swap(boxesToShow());
-    for (TextBox *box : boxes)
-        box->showText();
-}
-
-void TextBox::showText()
-{
-    if (!textNotShown_)
-        return;
-    textNotShown_ = false;
-    std::erase(boxesToShow(), this);
-    // The change was raised when the text was set.
-    const QSignalBlocker quiet(edit_);
-    edit_->setText(text_);
+    // Qt raises no change for the text the box already holds.
+    edit_->setText(text);
 }
 
 void TextBox::setSelStart(int start)
 {
-    showText();
-    selStart_ = std::clamp(start, 0, static_cast<int>(text_.size()));
-    edit_->setCursorPosition(selStart_);
+    edit_->setCursorPosition(std::clamp(start, 0, static_cast<int>(edit_->text().size())));
 }
 
 void TextBox::setSelLength(int length)
 {
-    showText();
-    const int available = static_cast<int>(text_.size()) - selStart_;
-    edit_->setSelection(selStart_, std::clamp(length, 0, available));
+    const int start = edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+    const int available = static_cast<int>(edit_->text().size()) - start;
+    edit_->setSelection(start, std::clamp(length, 0, available));
 }
 
 } // namespace toolkit
+
+#include "TextBox.moc"

@@ -5,6 +5,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/Instance.h"
 #include "toolkit/Label.h"
+#include "toolkit/Line.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/TextBox.h"
