@@ -1,4 +1,7 @@
 #include "drawing.h"
+#include "reference/mainSubs.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/EntryList.h"
 
 #include <QFile>
 #include <QPainter>
@@ -122,6 +125,21 @@ QString matrixText(const Mat3 &operation)
     return QStringLiteral("the matrix with rows %1").arg(entries.join(u' '));
 }
 
+// initTables fills a model list too; the pictures need only the tables.
+class NoList : public toolkit::EntryList {
+public:
+    void clear() override {}
+    void append(const QString &) override {}
+};
+
+mainSubs filledTables()
+{
+    mainSubs subs;
+    NoList list;
+    subs.initTables(list);
+    return subs;
+}
+
 void addClassRows()
 {
     QTest::addColumn<int>("number");
@@ -196,6 +214,14 @@ private slots:
                      qPrintable(QStringLiteral("the marks look symmetric under %1").arg(matrixText(operation))));
     }
 
+    // Each class card names the system that classSystem gives its class.
+    void classSystems_data() { addClassRows(); }
+    void classSystems()
+    {
+        QFETCH(int, number);
+        QCOMPARE(toolkit::format00(classByNumber(number).system), filledTables().classSystem(number));
+    }
+
     void modelSymmetry_data()
     {
         QTest::addColumn<int>("model");
@@ -218,15 +244,24 @@ private slots:
         compareElements(symmetryOperations(solid), kTextbook.at(m.crystalClass));
     }
 
-    void modelsWithFixedAnswers()
+    // A model whose answer finds a class through classPattern is drawn with
+    // that class's symmetry: the drill's hexagonal prism, cube, octahedron and
+    // tetragonal prism.
+    void answeredModels()
     {
-        // The drill's answers for these models are fixed: 6/mmm, m-3m, m-3m, 4/mmm.
-        const std::pair<int, const char *> fixed[] = {{1, "6/mmm"}, {2, "m-3m"}, {3, "m-3m"}, {17, "4/mmm"}};
-        for (const auto &[model, symbol] : fixed)
-            QCOMPARE(classByNumber(kModels.at(std::size_t(model - 1)).crystalClass).international, symbol);
+        const mainSubs subs = filledTables();
+        QList<int> answered;
+        for (const CrystalModel &m : kModels)
+            for (int n = 1; n <= 32; ++n)
+                if (subs.classPattern(n) == subs.modelAnswer(m.number)) {
+                    answered << m.number;
+                    QCOMPARE(m.crystalClass, n);
+                    break;
+                }
+        QCOMPARE(answered, (QList<int>{1, 2, 3, 17}));
+        QCOMPARE(int(modelSolid(kModels[0]).faces.size()), 8);  // hexagonal prism and pinacoid
         QCOMPARE(int(modelSolid(kModels[1]).faces.size()), 6);  // cube
         QCOMPARE(int(modelSolid(kModels[2]).faces.size()), 8);  // octahedron
-        QCOMPARE(int(modelSolid(kModels[0]).faces.size()), 8);  // hexagonal prism and pinacoid
         QCOMPARE(int(modelSolid(kModels[16]).faces.size()), 12); // tetragonal prism and bipyramids
     }
 
