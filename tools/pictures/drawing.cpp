@@ -551,47 +551,45 @@ QImage drawSystemCard(const CrystalSystem &system)
     return image;
 }
 
-namespace {
-
-// A direction for the poles of a general face, placed well clear of every
-// axis, mirror plane and the equator, and of its own images.
-Vec3 generalPole(const PointGroup &group, const SymmetryElements &elements)
+QPointF stereographicOffset(Vec3 v)
 {
-    const auto angleBetween = [](Vec3 a, Vec3 b) { return std::acos(std::clamp(dot(a, b), -1.0, 1.0)); };
-    Vec3 best{0.5, 0.2, 0.84};
-    double bestScore = -1.0;
-    for (int step = 0; step <= 10; ++step) {
-        // Polar angles from 45 degrees outwards, so that ties favour the middle of the circle.
-        const double polar = (45.0 + (step % 2 ? 1 : -1) * 5.0 * ((step + 1) / 2)) * degrees;
-        for (double azimuth = 1.0; azimuth < 90.0; azimuth += 4.0) {
-            const Vec3 pole{std::sin(polar) * std::cos(azimuth * degrees), std::sin(polar) * std::sin(azimuth * degrees),
-                            std::cos(polar)};
-            double score = 30.0 * degrees;
-            const std::vector<Vec3> images = group.orbit(pole);
-            for (std::size_t i = 0; i < images.size(); ++i) {
-                const Vec3 p = images[i];
-                score = std::min(score, std::asin(std::abs(p.z)));
-                for (const SymmetryAxis &axis : elements.axes)
-                    if (axis.order > 1)
-                        score = std::min({score, angleBetween(p, axis.direction), angleBetween(p, -axis.direction)});
-                for (Vec3 n : elements.mirrorNormals)
-                    score = std::min(score, std::asin(std::abs(dot(p, n))));
-                for (std::size_t j = i + 1; j < images.size(); ++j) {
-                    const Vec3 q = images[j];
-                    // Mirror images across the equator share a place on purpose (dot in ring).
-                    if (std::abs(p.x - q.x) + std::abs(p.y - q.y) < 1e-9)
-                        continue;
-                    score = std::min(score, 0.5 * angleBetween(p, q));
-                }
-            }
-            if (score > bestScore + 1e-9) {
-                bestScore = score;
-                best = pole;
-            }
-        }
-    }
-    return best;
+    // Looking down c; a (x) points down the page and b (y) to the right.
+    return QPointF(v.y, v.x) * (kStereogramRadius / (1.0 + std::abs(v.z)));
 }
+
+// One pole serves all classes of a system. It is general for the system's
+// highest symmetry (for the trigonal classes, among which -6 and -6m2 are
+// filed, that of 6/mmm), so that the poles of a class show no mirror or axis
+// the class lacks, and a dot falls on a ring only under a mirror across c.
+// It stands 60 degrees from c, where the marks have room, and a quarter of the
+// way from one vertical mirror plane of that symmetry to the next: its images
+// then form clear pairs about every other plane instead of an even ring, which
+// would read as a rotation the class lacks. The cubic pole is the usual [123].
+Vec3 generalPole(const CrystalClass &crystalClass)
+{
+    const auto direction = [](double azimuth) {
+        constexpr double polar = 60.0 * degrees;
+        return Vec3{std::sin(polar) * std::cos(azimuth * degrees), std::sin(polar) * std::sin(azimuth * degrees),
+                    std::cos(polar)};
+    };
+    switch (crystalClass.system) {
+    case 1: // no mirror planes: any direction clear of the centre
+    case 2: // one plane, through a and c; 30 degrees keeps the images off a square
+        return direction(30.0);
+    case 3:
+        return direction(90.0 / 4);
+    case 4:
+    case 5:
+        return direction(30.0 / 4);
+    case 6:
+        return direction(45.0 / 4);
+    case 7:
+        return normalized({1, 2, 3});
+    }
+    throw std::out_of_range("no crystal system with this code");
+}
+
+namespace {
 
 void drawAxisSymbol(QPainter &p, QPointF at, QPointF radial, const SymmetryAxis &axis, bool centre,
                     bool perpendicularMirror)
@@ -649,15 +647,12 @@ void drawAxisSymbol(QPainter &p, QPointF at, QPointF radial, const SymmetryAxis 
 // Stereographic projection of the class: mirror planes as great circles,
 // rotation axes as the usual symbols, and the poles of a general face (dots
 // above the equator, rings below).
-void drawStereogram(QPainter &p, QPointF centre, qreal radius, const CrystalClass &crystalClass, const QColor &colour)
+void drawStereogram(QPainter &p, QPointF centre, const CrystalClass &crystalClass, const QColor &colour)
 {
+    const qreal radius = kStereogramRadius;
     const PointGroup group = PointGroup::fromGenerators(crystalClass.generators);
     const SymmetryElements elements = symmetryElements(group.operations());
-    // Looking down c; a (x) points down the page and b (y) to the right.
-    const auto project = [&](Vec3 v) {
-        const double z = std::abs(v.z);
-        return centre + QPointF(v.y, v.x) * (radius / (1.0 + z));
-    };
+    const auto project = [&](Vec3 v) { return centre + stereographicOffset(v); };
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -692,7 +687,7 @@ void drawStereogram(QPainter &p, QPointF centre, qreal radius, const CrystalClas
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, radius, radius);
 
-    for (Vec3 v : group.orbit(generalPole(group, elements))) {
+    for (Vec3 v : group.orbit(generalPole(crystalClass))) {
         const QPointF at = project(v);
         if (v.z > 0) {
             p.setPen(Qt::NoPen);
@@ -741,9 +736,9 @@ QImage drawClassCard(const CrystalClass &crystalClass)
         drawCardFrame(p, kClassCardSize, colour, 62, QStringLiteral("Κρυσταλλική τάξη %1").arg(crystalClass.number),
                       QStringLiteral("%1 σύστημα").arg(systemName(system)));
 
-    const qreal radius = 116;
+    const qreal radius = kStereogramRadius;
     const QPointF stereoCentre(body.right() - 32 - radius, body.center().y());
-    drawStereogram(p, stereoCentre, radius, crystalClass, colour);
+    drawStereogram(p, stereoCentre, crystalClass, colour);
 
     const qreal columnsRight = stereoCentre.x() - radius - 40;
     // International symbols run longer than Schoenflies ones, so their column is wider.

@@ -6,13 +6,13 @@
 #include "tables.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 
 #include <vector>
 
 class QFont;
 class QPainter;
-class QPointF;
 
 namespace pictures {
 
@@ -22,6 +22,14 @@ inline constexpr QSize kClassCardSize{1019, 368};
 
 const CrystalSystem &systemByCode(int code);
 const CrystalClass &classByNumber(int number);
+
+// The stereogram on a class card: its radius in pixels, and where a direction
+// lands on it, in pixels from its centre.
+inline constexpr qreal kStereogramRadius = 116;
+QPointF stereographicOffset(Vec3 v);
+
+// The direction of a general face whose poles the class's card shows.
+Vec3 generalPole(const CrystalClass &crystalClass);
 
 // The model's faces: its forms repeated by its class's point group, centred
 // and scaled to unit radius.

@@ -1,4 +1,7 @@
 #include "drawing.h"
+#include "reference/mainSubs.h"
+#include "toolkit/Conversions.h"
+#include "toolkit/EntryList.h"
 
 #include <QFile>
 #include <QPainter>
@@ -6,7 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
+#include <numbers>
+#include <string>
 
 using namespace pictures;
 
@@ -76,6 +83,70 @@ QRect inkBounds(const QImage &image)
     return box;
 }
 
+// Marks on the stereogram closer than this read as one, or as a dot in a ring.
+constexpr qreal kMinimumGap = 8.0;
+
+qreal distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+
+bool contains(const PointGroup &group, const Mat3 &operation)
+{
+    return std::any_of(group.operations().begin(), group.operations().end(),
+                       [&](const Mat3 &known) { return known.isNear(operation); });
+}
+
+// The highest symmetry of a system: the group that all its classes make together.
+PointGroup systemGroup(int systemCode)
+{
+    std::string generators;
+    for (const CrystalClass &c : kClasses)
+        if (c.system == systemCode)
+            (generators += ' ') += c.generators;
+    return PointGroup::fromGenerators(generators);
+}
+
+// Whether the operation maps every pole onto a place where the same kind of
+// mark (dot above the equator, ring below) already stands.
+bool looksInvariant(const std::vector<Vec3> &poles, const Mat3 &operation)
+{
+    return std::all_of(poles.begin(), poles.end(), [&](Vec3 pole) {
+        const Vec3 image = operation * pole;
+        return std::any_of(poles.begin(), poles.end(), [&](Vec3 other) {
+            return (other.z > 0) == (image.z > 0) &&
+                   distance(stereographicOffset(other), stereographicOffset(image)) < kMinimumGap;
+        });
+    });
+}
+
+QString matrixText(const Mat3 &operation)
+{
+    QStringList entries;
+    for (double v : operation.m)
+        entries << QString::number(v, 'f', 2);
+    return QStringLiteral("the matrix with rows %1").arg(entries.join(u' '));
+}
+
+// initTables fills a model list too; the pictures need only the tables.
+class NoList : public toolkit::EntryList {
+public:
+    void clear() override {}
+    void append(const QString &) override {}
+};
+
+mainSubs filledTables()
+{
+    mainSubs subs;
+    NoList list;
+    subs.initTables(list);
+    return subs;
+}
+
+void addClassRows()
+{
+    QTest::addColumn<int>("number");
+    for (const CrystalClass &c : kClasses)
+        QTest::addRow("%d %s", c.number, c.international) << c.number;
+}
+
 QImage typeset(const QString &text, int pixelSize)
 {
     QImage image(400, 200, QImage::Format_RGB32);
@@ -95,12 +166,7 @@ class TestPictures : public QObject
     Q_OBJECT
 
 private slots:
-    void classGroups_data()
-    {
-        QTest::addColumn<int>("number");
-        for (const CrystalClass &c : kClasses)
-            QTest::addRow("%d %s", c.number, c.international) << c.number;
-    }
+    void classGroups_data() { addClassRows(); }
 
     // The generators in the class table give each class its textbook symmetry
     // (the stereograms on the cards are drawn from these groups).
@@ -109,6 +175,51 @@ private slots:
         QFETCH(int, number);
         compareElements(PointGroup::fromGenerators(classByNumber(number).generators).operations(),
                         kTextbook.at(number));
+    }
+
+    void generalForms_data() { addClassRows(); }
+
+    // The poles on a class card show its general form and nothing more: one
+    // place per operation, or per pair of them where a mirror across c puts a
+    // dot in a ring, all clearly apart; and no operation that the class lacks,
+    // of its system's highest symmetry or a turn about c in steps of 15
+    // degrees, maps the marks onto themselves.
+    void generalForms()
+    {
+        QFETCH(int, number);
+        const CrystalClass &c = classByNumber(number);
+        const PointGroup group = PointGroup::fromGenerators(c.generators);
+        const std::vector<Vec3> poles = group.orbit(generalPole(c));
+        QCOMPARE(poles.size(), group.operations().size());
+
+        std::vector<QPointF> places;
+        qreal smallestGap = kStereogramRadius;
+        for (Vec3 pole : poles) {
+            const QPointF at = stereographicOffset(pole);
+            if (std::any_of(places.begin(), places.end(), [&](QPointF p) { return distance(p, at) < 0.5; }))
+                continue;
+            for (QPointF p : places)
+                smallestGap = std::min(smallestGap, distance(p, at));
+            places.push_back(at);
+        }
+        const bool mirrorAcrossC = symmetryElements(group.operations()).hasMirrorNormalTo({0, 0, 1});
+        QCOMPARE(places.size(), poles.size() / (mirrorAcrossC ? 2 : 1));
+        QVERIFY2(smallestGap >= kMinimumGap, qPrintable(QStringLiteral("marks %1 px apart").arg(smallestGap)));
+
+        std::vector<Mat3> others = systemGroup(c.system).operations();
+        for (int step = 1; step < 24; ++step)
+            others.push_back(Mat3::rotationZ(step * std::numbers::pi / 12));
+        for (const Mat3 &operation : others)
+            QVERIFY2(contains(group, operation) || !looksInvariant(poles, operation),
+                     qPrintable(QStringLiteral("the marks look symmetric under %1").arg(matrixText(operation))));
+    }
+
+    // Each class card names the system that classSystem gives its class.
+    void classSystems_data() { addClassRows(); }
+    void classSystems()
+    {
+        QFETCH(int, number);
+        QCOMPARE(toolkit::format00(classByNumber(number).system), filledTables().classSystem(number));
     }
 
     void modelSymmetry_data()
@@ -133,15 +244,24 @@ private slots:
         compareElements(symmetryOperations(solid), kTextbook.at(m.crystalClass));
     }
 
-    void modelsWithFixedAnswers()
+    // A model whose answer finds a class through classPattern is drawn with
+    // that class's symmetry: the drill's hexagonal prism, cube, octahedron and
+    // tetragonal prism.
+    void answeredModels()
     {
-        // The drill's answers for these models are fixed: 6/mmm, m-3m, m-3m, 4/mmm.
-        const std::pair<int, const char *> fixed[] = {{1, "6/mmm"}, {2, "m-3m"}, {3, "m-3m"}, {17, "4/mmm"}};
-        for (const auto &[model, symbol] : fixed)
-            QCOMPARE(classByNumber(kModels.at(std::size_t(model - 1)).crystalClass).international, symbol);
+        const mainSubs subs = filledTables();
+        QList<int> answered;
+        for (const CrystalModel &m : kModels)
+            for (int n = 1; n <= 32; ++n)
+                if (subs.classPattern(n) == subs.modelAnswer(m.number)) {
+                    answered << m.number;
+                    QCOMPARE(m.crystalClass, n);
+                    break;
+                }
+        QCOMPARE(answered, (QList<int>{1, 2, 3, 17}));
+        QCOMPARE(int(modelSolid(kModels[0]).faces.size()), 8);  // hexagonal prism and pinacoid
         QCOMPARE(int(modelSolid(kModels[1]).faces.size()), 6);  // cube
         QCOMPARE(int(modelSolid(kModels[2]).faces.size()), 8);  // octahedron
-        QCOMPARE(int(modelSolid(kModels[0]).faces.size()), 8);  // hexagonal prism and pinacoid
         QCOMPARE(int(modelSolid(kModels[16]).faces.size()), 12); // tetragonal prism and bipyramids
     }
 
