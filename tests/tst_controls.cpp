@@ -11,6 +11,7 @@
 #include "toolkit/PictureBox.h"
 #include "toolkit/TextBox.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -68,6 +69,8 @@ private slots:
     void typingRaisesChangedPerChange();
     void nestedChangeRunsInsideTheOuter();
     void creationTextIsNoChange();
+    void widgetShowsTheText_data();
+    void widgetShowsTheText();
     void noLengthLimit();
     void doubleClickRaisesDoubleClicked();
     void focusArrivalRaisesGotFocus();
@@ -166,6 +169,64 @@ void tst_controls::nestedChangeRunsInsideTheOuter()
 
     QCOMPARE(calls, QStringList({"begin «»", "begin «0»", "end «0»", "end «»"}));
     QCOMPARE(board.first.text(), QStringLiteral("0"));
+}
+
+// What the learner sees: after each kind of change, the text each box's widget
+// shows. The first box's change handler copies its text into the second box,
+// sets it several times on the way, and turns an emptied first box into "0" (a
+// nested change); the second box's double click sets it to "dbl".
+void tst_controls::widgetShowsTheText_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+
+    QTest::newRow("typing") << "type" << "412" << "[412]";
+    QTest::newRow("paste") << "paste" << "4pasted" << "[4pasted]";
+    QTest::newRow("undo") << "undo" << "4" << "[4]";
+    QTest::newRow("set by code") << "set" << "set" << "[set]";
+    QTest::newRow("emptied: nested change") << "empty" << "0" << "[0]";
+    QTest::newRow("double click") << "double click" << "4" << "dbl";
+}
+
+void tst_controls::widgetShowsTheText()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+
+    Board board;
+    board.first.setText(QStringLiteral("4"));
+    board.first.changed.bind([&] {
+        if (board.first.text().isEmpty())
+            board.first.setText(QStringLiteral("0"));
+        board.second.setText(QString());
+        for (const QString &part : {QStringLiteral("["), board.first.text(), QStringLiteral("]")})
+            board.second.setText(board.second.text() + part);
+    });
+    board.second.doubleClicked.bind([&] { board.second.setText(QStringLiteral("dbl")); });
+    QVERIFY(board.shown());
+    QWidget *edit = board.first.widget();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_End);
+
+    if (change == QLatin1String("type")) {
+        QTest::keyClicks(edit, QStringLiteral("12"));
+    } else if (change == QLatin1String("paste")) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else if (change == QLatin1String("undo")) {
+        QTest::keyClicks(edit, QStringLiteral("9"));
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    } else if (change == QLatin1String("set")) {
+        board.first.setText(QStringLiteral("set"));
+    } else if (change == QLatin1String("empty")) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    } else {
+        QTest::mouseDClick(board.second.widget(), Qt::LeftButton);
+    }
+    QCOMPARE(board.edit(board.first)->displayText(), first);
+    QCOMPARE(board.edit(board.second)->displayText(), second);
 }
 
 void tst_controls::creationTextIsNoChange()

@@ -10,6 +10,7 @@
 #include "toolkit/ListBox.h"
 #include "toolkit/TextBox.h"
 
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QWindow>
 
@@ -53,6 +54,9 @@ private slots:
     void instanceRecreatedAfterTheLearnerClosesIt();
 
     void focusFollowsTabIndex();
+
+    void x11PreferredOnWayland_data();
+    void x11PreferredOnWayland();
 };
 
 void tst_forms::initTestCase()
@@ -276,6 +280,48 @@ void tst_forms::focusFollowsTabIndex()
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), d.widget());
+}
+
+void tst_forms::x11PreferredOnWayland_data()
+{
+    QTest::addColumn<QString>("waylandDisplay");
+    QTest::addColumn<QString>("sessionType");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("platform");
+
+    QTest::newRow("Wayland with XWayland") << "wayland-0" << "wayland" << ":0" << "" << "xcb";
+    QTest::newRow("Wayland session type alone") << "" << "wayland" << ":0" << "" << "xcb";
+    QTest::newRow("Wayland without X") << "wayland-0" << "wayland" << "" << "" << "";
+    QTest::newRow("the learner's own choice") << "wayland-0" << "wayland" << ":0" << "wayland" << "wayland";
+    QTest::newRow("an X11 session") << "" << "x11" << ":0" << "" << "";
+}
+
+void tst_forms::x11PreferredOnWayland()
+{
+    QFETCH(QString, waylandDisplay);
+    QFETCH(QString, sessionType);
+    QFETCH(QString, display);
+    QFETCH(QString, chosen);
+    QFETCH(QString, platform);
+
+    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+    const auto set = [](const char *name, const QString &value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toLocal8Bit());
+    };
+    set("WAYLAND_DISPLAY", waylandDisplay);
+    set("XDG_SESSION_TYPE", sessionType);
+    set("DISPLAY", display);
+    set("QT_QPA_PLATFORM", chosen);
+
+    toolkit::preferX11();
+    const QString result = qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (const char *name : {"WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DISPLAY", "QT_QPA_PLATFORM"})
+        set(name, before.value(QString::fromLatin1(name)));
+    QCOMPARE(result, platform);
 }
 
 QTEST_MAIN(tst_forms)

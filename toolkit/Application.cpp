@@ -9,6 +9,14 @@
 
 namespace toolkit {
 
+void preferX11()
+{
+    const bool wayland =
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+    if (wayland && !qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+}
+
 void prepareApplication()
 {
     QCoreApplication::setApplicationName(QString::fromUtf16(programName));

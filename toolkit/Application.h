@@ -6,6 +6,12 @@ namespace toolkit {
 
 class Form;
 
+// On a Wayland session a program cannot place its windows. Where the learner
+// has chosen no Qt platform and an X server is there too (XWayland), the
+// program runs on X11, so that its windows stand where it puts them. Call
+// before the application is made.
+void preferX11();
+
 // Settles what the whole program shares: its name, the faces for its fonts,
 // and that closing a secondary window never ends it.
 void prepareApplication();
