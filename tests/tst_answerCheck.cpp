@@ -3,7 +3,6 @@
 
 #include "Running.h"
 
-using fixtures::Running;
 using fixtures::ShownMessage;
 
 namespace {
@@ -14,12 +13,11 @@ const QString right = QStringLiteral("ΣΩΣΤΗ ΑΠΑΝΤΗΣΗ! ΜΠΡΑΒΟ!
 
 } // namespace
 
-class tst_answerCheck : public QObject {
+class tst_answerCheck : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
 
     void rightAnswerShowsTheCardsOfItsClass_data();
     void rightAnswerShowsTheCardsOfItsClass();
@@ -37,31 +35,24 @@ private:
     // so the cards shown tell which files were read.
     void writePictures();
     frmGroupCard &card() { return *program->vornath.groupCard; }
-    std::unique_ptr<Running> program;
 };
 
 void tst_answerCheck::init()
 {
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-    QVERIFY(QTest::qWaitForWindowExposed(program->main().widget()));
+    RunningTest::init();
+    if (QTest::currentTestFailed())
+        return;
     writePictures();
-}
-
-void tst_answerCheck::cleanup()
-{
-    program.reset();
 }
 
 void tst_answerCheck::writePictures()
 {
     for (int n = 1; n <= 20; ++n)
-        fixtures::writePicture(program->dir.path(QStringLiteral("CrystalModel_%1.bmp").arg(n, 2, 10, QChar(u'0'))),
-                               300, 200);
+        fixtures::writePicture(program->dir.path("CrystalModel_" + fixtures::twoDigits(n) + ".bmp"), 300, 200);
     for (int s = 1; s <= 7; ++s)
-        fixtures::writePicture(program->dir.path(QStringLiteral("CS_0%1.bmp").arg(s)), 100 + s, 20);
+        fixtures::writePicture(program->dir.path("CS_" + fixtures::twoDigits(s) + ".bmp"), 100 + s, 20);
     for (int n = 1; n <= 32; ++n)
-        fixtures::writePicture(program->dir.path(QStringLiteral("CG%1.bmp").arg(n, 2, 10, QChar(u'0'))), 200 + n, 30);
+        fixtures::writePicture(program->dir.path("CG" + fixtures::twoDigits(n) + ".bmp"), 200 + n, 30);
 }
 
 void tst_answerCheck::rightAnswerShowsTheCardsOfItsClass_data()

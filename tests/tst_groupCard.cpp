@@ -4,15 +4,11 @@
 #include "Running.h"
 
 using fixtures::asShown;
-using fixtures::Running;
 
-class tst_groupCard : public QObject {
+class tst_groupCard : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void layout_data();
     void layout();
     void cardNamesFollowTheClass_data();
@@ -25,19 +21,7 @@ private slots:
 
 private:
     frmGroupCard &card() { return *program->vornath.groupCard; }
-    std::unique_ptr<Running> program;
 };
-
-void tst_groupCard::init()
-{
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-}
-
-void tst_groupCard::cleanup()
-{
-    program.reset();
-}
 
 void tst_groupCard::layout_data()
 {

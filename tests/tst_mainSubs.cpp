@@ -1,6 +1,8 @@
 // The reference tables: the 32 crystal classes, the 20 practice models, and
 // how initTables fills them and the model list.
 
+#include "Fixtures.h"
+
 #include "reference/mainSubs.h"
 #include "toolkit/EntryList.h"
 #include "toolkit/Failure.h"
@@ -187,7 +189,7 @@ void tst_mainSubs::models_data()
             answer = QStringLiteral("0104000001000014");
             crystalClass = 27;
         }
-        const QString caption = QStringLiteral("Ξύλινο μοντέλο %1").arg(m, 2, 10, QLatin1Char('0'));
+        const QString caption = QStringLiteral("Ξύλινο μοντέλο %1").arg(fixtures::twoDigits(m));
         QTest::newRow(qPrintable(QStringLiteral("model %1").arg(m))) << m << caption << answer << crystalClass;
     }
 }
@@ -239,7 +241,7 @@ void tst_mainSubs::fillsARealListBox()
 
     QCOMPARE(lstModel.count(), 20);
     for (int p = 0; p < 20; ++p)
-        QCOMPARE(lstModel.entry(p), QStringLiteral("Ξύλινο μοντέλο %1").arg(p + 1, 2, 10, QLatin1Char('0')));
+        QCOMPARE(lstModel.entry(p), QStringLiteral("Ξύλινο μοντέλο %1").arg(fixtures::twoDigits(p + 1)));
     QCOMPARE(lstModel.currentEntry(), -1);
     QCOMPARE(subs.selectedModel, 0);
 }
