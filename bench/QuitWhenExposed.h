@@ -2,7 +2,7 @@
 
 // Ends a start-up benchmark's event loop as soon as a window is on the screen:
 // the first expose event that finds its platform window exposed. Both start-up
-// programs share it, so that they stop at the same point.
+// programs share it, so that they stop at the same point. The window owns it.
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -13,7 +13,7 @@ namespace bench {
 
 class QuitWhenExposed : public QObject {
 public:
-    explicit QuitWhenExposed(QWindow *window) : window_(window) { window_->installEventFilter(this); }
+    explicit QuitWhenExposed(QWindow *window) : QObject(window), window_(window) { window_->installEventFilter(this); }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {

@@ -4,8 +4,8 @@
 // no box is empty and the result box holds the sixteen texts, each without its
 // leading and trailing spaces, one after another.
 
+#include "tests/Pattern.h"
 #include "toolkit/Application.h"
-#include "toolkit/Conversions.h"
 #include "windows/Vornath.h"
 
 #include <QApplication>
@@ -29,14 +29,10 @@ Vornath *program = nullptr;
 void checkPattern(int k)
 {
     const frmMain &w = *program->mainWindow;
-    QString pattern;
-    for (int j = 0; j <= 15; ++j) {
-        const QString count = w.txtSymetryElements[j].text();
-        if (count.isEmpty())
-            finding("a count box is empty", k);
-        pattern += toolkit::trim(count);
-    }
-    if (w.txtResult.text() != pattern)
+    const QStringList counts = fixtures::countsOf(w);
+    if (counts.contains(QString()))
+        finding("a count box is empty", k);
+    if (w.txtResult.text() != fixtures::patternOf(counts))
         finding("the result box does not hold the pattern", k);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// Small helpers that tests share: picture files of known pixel sizes in a
-// temporary working directory, and closing the modal message box that a
-// handler opens.
+// Small helpers that tests share: two-digit numbers as the program writes them
+// in its names, picture files of known pixel sizes in a temporary working
+// directory, and closing the modal message box that a handler opens.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +18,13 @@
 #include <functional>
 
 namespace fixtures {
+
+// A number written with at least two digits, as the program names its
+// pictures and models: 7 gives "07".
+inline QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0'));
+}
 
 // Writes a BMP picture of width x height pixels, filled with one colour.
 inline void writePicture(const QString &path, int width, int height, QColor colour = Qt::darkYellow)

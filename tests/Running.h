@@ -4,6 +4,7 @@
 // directory that holds the pictures the test writes there.
 
 #include "Fixtures.h"
+#include "Pattern.h"
 
 #include "windows/Vornath.h"
 
@@ -23,17 +24,16 @@ class Running {
 public:
     Running() { started = vornath.start(); }
 
+    // Whether the program started and its main window came on the screen with
+    // the keyboard: the one way the tests and benchmarks wait for the program.
+    // The wait is only a guard against a hang, wide enough for a busy machine.
+    bool onScreen() { return started && QTest::qWaitForWindowActive(main().widget(), 60'000); }
+
     frmMain &main() { return *vornath.mainWindow; }
     mainSubs &subs() { return vornath.subs; }
 
     // The texts of the sixteen count boxes.
-    QStringList counts()
-    {
-        QStringList texts;
-        for (int k = 0; k <= 15; ++k)
-            texts << main().txtSymetryElements[k].text();
-        return texts;
-    }
+    QStringList counts() { return countsOf(main()); }
 
     // Picks list entry `position` with a real mouse click, as the learner does.
     void chooseModel(int position)
@@ -67,6 +67,25 @@ public:
     WorkingDirectory dir;
     Vornath vornath;
     bool started = false;
+};
+
+// The base of the tests of the running program: before each test function
+// the whole program starts afresh and comes on the screen; after it, it ends.
+class RunningTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<Running> program;
+
+protected slots:
+    // A test that prepares more before each test function declares its own
+    // init() and calls this one first.
+    void init()
+    {
+        program = std::make_unique<Running>();
+        QVERIFY2(program->onScreen(), "the program did not start, or its window did not come on the screen");
+    }
+    void cleanup() { program.reset(); }
 };
 
 } // namespace fixtures

@@ -3,7 +3,6 @@
 
 #include "Running.h"
 
-using fixtures::Running;
 using fixtures::ShownMessage;
 
 namespace {
@@ -14,16 +13,17 @@ const QString right = QStringLiteral("ΣΩΣΤΗ ΑΠΑΝΤΗΣΗ! ΜΠΡΑΒΟ!
 
 } // namespace
 
-class tst_answerCheck : public QObject {
+class tst_answerCheck : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
 
     void rightAnswerShowsTheCardsOfItsClass_data();
     void rightAnswerShowsTheCardsOfItsClass();
     void countsSteppedByDoubleClicks();
+    void cardsOfTheFirstClassWithThePattern_data();
+    void cardsOfTheFirstClassWithThePattern();
     void verdicts_data();
     void verdicts();
     void warningWithNoModelChosen_data();
@@ -37,31 +37,24 @@ private:
     // so the cards shown tell which files were read.
     void writePictures();
     frmGroupCard &card() { return *program->vornath.groupCard; }
-    std::unique_ptr<Running> program;
 };
 
 void tst_answerCheck::init()
 {
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-    QVERIFY(QTest::qWaitForWindowExposed(program->main().widget()));
+    RunningTest::init();
+    if (QTest::currentTestFailed())
+        return;
     writePictures();
-}
-
-void tst_answerCheck::cleanup()
-{
-    program.reset();
 }
 
 void tst_answerCheck::writePictures()
 {
     for (int n = 1; n <= 20; ++n)
-        fixtures::writePicture(program->dir.path(QStringLiteral("CrystalModel_%1.bmp").arg(n, 2, 10, QChar(u'0'))),
-                               300, 200);
+        fixtures::writePicture(program->dir.path("CrystalModel_" + fixtures::twoDigits(n) + ".bmp"), 300, 200);
     for (int s = 1; s <= 7; ++s)
-        fixtures::writePicture(program->dir.path(QStringLiteral("CS_0%1.bmp").arg(s)), 100 + s, 20);
+        fixtures::writePicture(program->dir.path("CS_" + fixtures::twoDigits(s) + ".bmp"), 100 + s, 20);
     for (int n = 1; n <= 32; ++n)
-        fixtures::writePicture(program->dir.path(QStringLiteral("CG%1.bmp").arg(n, 2, 10, QChar(u'0'))), 200 + n, 30);
+        fixtures::writePicture(program->dir.path("CG" + fixtures::twoDigits(n) + ".bmp"), 200 + n, 30);
 }
 
 void tst_answerCheck::rightAnswerShowsTheCardsOfItsClass_data()
@@ -114,6 +107,58 @@ void tst_answerCheck::countsSteppedByDoubleClicks()
     QVERIFY(card().isVisible());
     QCOMPARE(card().picSystem.picture().widthPixels(), 105);
     QCOMPARE(card().picDetailCard.picture().widthPixels(), 220);
+}
+
+void tst_answerCheck::cardsOfTheFirstClassWithThePattern_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("alsoClass"); // a class given the same pattern too; 0: none
+    QTest::addColumn<int>("system");    // the cards shown; 0: none
+    QTest::addColumn<int>("classNumber");
+
+    const QString zeros(16, u'0');
+    QTest::newRow("class 1") << "1000000000000000" << 0 << 1 << 1;
+    QTest::newRow("class 2, last of its system") << "0100000000000000" << 0 << 1 << 2;
+    QTest::newRow("class 16, first of its system") << "0000000000010000" << 0 << 5 << 16;
+    QTest::newRow("class 32") << "0106400003000036" << 0 << 7 << 32;
+    QTest::newRow("class 9's, also given to class 30") << "0000010000000000" << 30 << 4 << 9;
+    QTest::newRow("class 9's, also given to class 3") << "0000010000000000" << 3 << 2 << 3;
+    QTest::newRow("sixteen zeros") << zeros << 0 << 0 << 0;
+    QTest::newRow("empty") << "" << 0 << 0 << 0;
+    QTest::newRow("class 1 and a zero more") << "10000000000000000" << 0 << 0 << 0;
+    QTest::newRow("class 1 with a blank") << "1000000000000 00" << 0 << 0 << 0;
+    QTest::newRow("class 1 with a letter") << "100000000000000a" << 0 << 0 << 0;
+    QTest::newRow("sixteen digits of no class") << "1000000000000010" << 0 << 0 << 0;
+    QTest::newRow("a two-digit count") << "10" + QString(15, u'0') << 0 << 0 << 0;
+}
+
+void tst_answerCheck::cardsOfTheFirstClassWithThePattern()
+{
+    QFETCH(QString, pattern);
+    QFETCH(int, alsoClass);
+    QFETCH(int, system);
+    QFETCH(int, classNumber);
+
+    // Model 5's answer becomes the pattern, so that a right answer takes it to
+    // the search for its class.
+    mainSubs &subs = program->subs();
+    const FixedTable<20> answers = subs.modelAnswer;
+    subs.modelAnswer.fill([&](int m) { return m == 5 ? pattern : answers(m); });
+    if (alsoClass != 0) {
+        const FixedTable<32> patterns = subs.classPattern;
+        subs.classPattern.fill([&](int n) { return n == alsoClass ? pattern : patterns(n); });
+    }
+    program->chooseModel(4);
+    program->main().txtResult.setText(pattern);
+    const QList<ShownMessage> shown = program->accept();
+
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, right);
+    QCOMPARE(card().isVisible(), classNumber != 0);
+    if (classNumber != 0) {
+        QCOMPARE(card().picSystem.picture().widthPixels(), 100 + system);
+        QCOMPARE(card().picDetailCard.picture().widthPixels(), 200 + classNumber);
+    }
 }
 
 void tst_answerCheck::verdicts_data()

@@ -1,7 +1,9 @@
 // Picture files that anyone can put in the working directory, made wrong in
-// every way that matters: each one fails fast and cleanly where the program
-// meets it. A bad model picture takes the model choice's silent failure path;
-// a bad card ends the showing with a message naming the file.
+// every way that matters: each one fails cleanly where the program meets it,
+// and none is waited for (a load that waited on a FIFO would hang the test
+// until CTest's timeout ends it). A bad model picture takes the model choice's
+// silent failure path; a bad card ends the showing with a message naming the
+// file.
 
 #include "Running.h"
 
@@ -17,7 +19,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using fixtures::Running;
 using fixtures::ShownMessage;
 
 namespace {
@@ -28,8 +29,6 @@ const QString notAFile = QStringLiteral("δεν είναι αρχείο εικό
 const QString tooLarge = QStringLiteral("είναι πολύ μεγάλο.");
 const QString tooManyPixels = QStringLiteral("έχει πολύ μεγάλες διαστάσεις");
 const QString notAPicture = QStringLiteral("Δεν είναι δυνατή η φόρτωση της εικόνας");
-
-constexpr qint64 withinASecond = 1000;
 
 // Makes `name` in the working directory bad in the way `made` says; `declared`
 // and `bits` describe the picture that a hand-written BMP header claims.
@@ -78,13 +77,10 @@ void makeBad(const QString &made, const QString &name, QSize declared, int bits)
 
 } // namespace
 
-class tst_badPictures : public QObject {
+class tst_badPictures : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void badModelPictureTakesTheSilentPath_data() { badFixtures(); }
     void badModelPictureTakesTheSilentPath();
     void badCardIsToldAndTheProgramGoesOn_data() { badFixtures(); }
@@ -95,20 +91,7 @@ private slots:
 private:
     static void badFixtures();
     frmCrystalModel &viewer() { return *program->vornath.crystalModel; }
-    std::unique_ptr<Running> program;
 };
-
-void tst_badPictures::init()
-{
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-    QVERIFY(QTest::qWaitForWindowExposed(program->main().widget()));
-}
-
-void tst_badPictures::cleanup()
-{
-    program.reset();
-}
 
 void tst_badPictures::badFixtures()
 {
@@ -158,12 +141,8 @@ void tst_badPictures::badModelPictureTakesTheSilentPath()
     if (QTest::currentTestFailed())
         return;
     program->main().txtSymetryElements[3].setText(QStringLiteral("2"));
-    QElapsedTimer clock;
-    clock.start();
     const QList<ShownMessage> shown = fixtures::closingMessageBoxes([&] { program->chooseModel(1); });
-    const qint64 elapsed = clock.elapsed();
 
-    QVERIFY2(elapsed < withinASecond, qPrintable(QStringLiteral("took %1 ms").arg(elapsed)));
     QVERIFY(shown.isEmpty());
     QVERIFY(program->vornath.crystalModel.exists());
     QVERIFY(!viewer().isVisible());
@@ -197,12 +176,7 @@ void tst_badPictures::badCardIsToldAndTheProgramGoesOn()
     program->chooseModel(0);
     program->enterCounts(QStringLiteral("0106000000001016"));
 
-    QElapsedTimer clock;
-    clock.start();
     const QList<ShownMessage> shown = program->accept();
-    const qint64 elapsed = clock.elapsed();
-
-    QVERIFY2(elapsed < withinASecond, qPrintable(QStringLiteral("took %1 ms").arg(elapsed)));
     QCOMPARE(shown.size(), 2);
     QCOMPARE(shown[0].text, QStringLiteral("ΣΩΣΤΗ ΑΠΑΝΤΗΣΗ! ΜΠΡΑΒΟ!"));
     QVERIFY2(shown[1].text.contains(QStringLiteral("«%1»").arg(card)), qPrintable(shown[1].text));
@@ -245,6 +219,9 @@ void tst_badPictures::fifoSwappedInWhileLoadingIsNeverWaitedFor()
     fixtures::writePicture(program->dir.path("picture.bmp"), 30, 20);
 
     constexpr int loads = 3000;
+    // A hang guard: a load takes well under a millisecond, so one that has not
+    // ended after this long waits on the FIFO, however busy the machine.
+    constexpr qint64 stuckMs = 30'000;
     std::atomic<int> done{0};
     std::atomic<bool> finished{false};
     std::atomic<bool> waited{false};
@@ -261,7 +238,7 @@ void tst_badPictures::fifoSwappedInWhileLoadingIsNeverWaitedFor()
             if (done != seen) {
                 seen = done;
                 sinceProgress.restart();
-            } else if (sinceProgress.elapsed() > 2000) {
+            } else if (sinceProgress.elapsed() > stuckMs) {
                 // A load waits on the FIFO: open its other end to let it go.
                 const int writer = ::open("fifo", O_WRONLY | O_NONBLOCK);
                 if (writer >= 0) {

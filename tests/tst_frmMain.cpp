@@ -7,15 +7,10 @@
 #include <QPushButton>
 #include <QWindow>
 
-using fixtures::Running;
-
-class tst_frmMain : public QObject {
+class tst_frmMain : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void layout_data();
     void layout();
     void fonts_data();
@@ -31,20 +26,7 @@ private slots:
 
 private:
     toolkit::Control &control(const QString &name);
-    std::unique_ptr<Running> program;
 };
-
-void tst_frmMain::init()
-{
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-    QVERIFY(QTest::qWaitForWindowActive(program->main().widget()));
-}
-
-void tst_frmMain::cleanup()
-{
-    program.reset();
-}
 
 toolkit::Control &tst_frmMain::control(const QString &name)
 {

@@ -1,6 +1,8 @@
 // The reference tables: the 32 crystal classes, the 20 practice models, and
 // how initTables fills them and the model list.
 
+#include "Fixtures.h"
+
 #include "reference/mainSubs.h"
 #include "toolkit/EntryList.h"
 #include "toolkit/Failure.h"
@@ -31,15 +33,6 @@ public:
     QStringList calls;
 };
 
-// The first class, 1 to 32, whose pattern is the text; 0 when none is.
-int classOf(const mainSubs &subs, const QString &pattern)
-{
-    for (int n = 1; n <= 32; ++n)
-        if (subs.classPattern(n) == pattern)
-            return n;
-    return 0;
-}
-
 } // namespace
 
 class tst_mainSubs : public QObject {
@@ -50,8 +43,6 @@ private slots:
     void classInvariants();
     void systemRuns_data();
     void systemRuns();
-    void classLookup_data();
-    void classLookup();
     void models_data();
     void models();
     void fillsTheListInOrder();
@@ -134,61 +125,22 @@ void tst_mainSubs::systemRuns()
     }
 }
 
-void tst_mainSubs::classLookup_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<int>("crystalClass");
-    QTest::addColumn<QString>("system");
-
-    QTest::newRow("class 1") << "1000000000000000" << 1 << "01";
-    QTest::newRow("class 20") << "0106000000001016" << 20 << "05";
-    QTest::newRow("class 27") << "0104000001000014" << 27 << "06";
-    QTest::newRow("class 32") << "0106400003000036" << 32 << "07";
-    QTest::newRow("sixteen zeros") << QString(16, u'0') << 0 << "";
-    QTest::newRow("empty") << "" << 0 << "";
-    QTest::newRow("seventeen zeros") << QString(17, u'0') << 0 << "";
-    QTest::newRow("class 1 and a zero more") << "10000000000000000" << 0 << "";
-    QTest::newRow("class 1 with a blank") << "1000000000000 00" << 0 << "";
-    QTest::newRow("class 1 with a letter") << "100000000000000a" << 0 << "";
-    QTest::newRow("sixteen digits of no class") << "1000000000000010" << 0 << "";
-    QTest::newRow("a two-digit count") << QStringLiteral("10") + QString(15, u'0') << 0 << "";
-}
-
-void tst_mainSubs::classLookup()
-{
-    QFETCH(QString, pattern);
-    QFETCH(int, crystalClass);
-    QFETCH(QString, system);
-
-    const mainSubs subs = filled();
-    QCOMPARE(classOf(subs, pattern), crystalClass);
-    if (crystalClass != 0)
-        QCOMPARE(subs.classSystem(crystalClass), system);
-}
-
 void tst_mainSubs::models_data()
 {
     QTest::addColumn<int>("model");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<int>("crystalClass");
 
-    const QString none(17, u'0');
     for (int m = 1; m <= 20; ++m) {
-        QString answer = none;
-        int crystalClass = 0;
-        if (m == 1) {
+        QString answer(17, u'0');
+        if (m == 1)
             answer = QStringLiteral("0106000000001016");
-            crystalClass = 20;
-        } else if (m == 2 || m == 3) {
+        else if (m == 2 || m == 3)
             answer = QStringLiteral("0106400003000036");
-            crystalClass = 32;
-        } else if (m == 17) {
+        else if (m == 17)
             answer = QStringLiteral("0104000001000014");
-            crystalClass = 27;
-        }
-        const QString caption = QStringLiteral("Ξύλινο μοντέλο %1").arg(m, 2, 10, QLatin1Char('0'));
-        QTest::newRow(qPrintable(QStringLiteral("model %1").arg(m))) << m << caption << answer << crystalClass;
+        const QString caption = QStringLiteral("Ξύλινο μοντέλο %1").arg(fixtures::twoDigits(m));
+        QTest::newRow(qPrintable(QStringLiteral("model %1").arg(m))) << m << caption << answer;
     }
 }
 
@@ -197,13 +149,11 @@ void tst_mainSubs::models()
     QFETCH(int, model);
     QFETCH(QString, caption);
     QFETCH(QString, answer);
-    QFETCH(int, crystalClass);
 
     const mainSubs subs = filled();
     QCOMPARE(subs.modelName(model), caption);
     QCOMPARE(subs.modelName(model).size(), 17);
     QCOMPARE(subs.modelAnswer(model), answer);
-    QCOMPARE(classOf(subs, subs.modelAnswer(model)), crystalClass);
 }
 
 void tst_mainSubs::fillsTheListInOrder()
@@ -239,7 +189,7 @@ void tst_mainSubs::fillsARealListBox()
 
     QCOMPARE(lstModel.count(), 20);
     for (int p = 0; p < 20; ++p)
-        QCOMPARE(lstModel.entry(p), QStringLiteral("Ξύλινο μοντέλο %1").arg(p + 1, 2, 10, QLatin1Char('0')));
+        QCOMPARE(lstModel.entry(p), QStringLiteral("Ξύλινο μοντέλο %1").arg(fixtures::twoDigits(p + 1)));
     QCOMPARE(lstModel.currentEntry(), -1);
     QCOMPARE(subs.selectedModel, 0);
 }

@@ -7,16 +7,12 @@
 #include <QWindow>
 
 using fixtures::asShown;
-using fixtures::Running;
 using toolkit::toPixels;
 
-class tst_modelChoice : public QObject {
+class tst_modelChoice : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void viewerFitsItsPictureBesideTheMainWindow();
     void viewerComesOnScreenAlreadySized();
     void secondChoiceResizesInPlace();
@@ -31,20 +27,7 @@ private slots:
 
 private:
     frmCrystalModel &viewer() { return *program->vornath.crystalModel; }
-    std::unique_ptr<Running> program;
 };
-
-void tst_modelChoice::init()
-{
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-    QVERIFY(QTest::qWaitForWindowExposed(program->main().widget()));
-}
-
-void tst_modelChoice::cleanup()
-{
-    program.reset();
-}
 
 void tst_modelChoice::viewerFitsItsPictureBesideTheMainWindow()
 {
@@ -124,8 +107,7 @@ void tst_modelChoice::everyPositionLoadsItsModel()
 {
     // Each model's picture has its own width, so the picture shown tells the file.
     for (int n = 1; n <= 20; ++n)
-        fixtures::writePicture(program->dir.path(QStringLiteral("CrystalModel_%1.bmp").arg(n, 2, 10, QChar(u'0'))),
-                               100 + n, 80);
+        fixtures::writePicture(program->dir.path("CrystalModel_" + fixtures::twoDigits(n) + ".bmp"), 100 + n, 80);
     for (int position = 0; position <= 19; ++position) {
         program->chooseModel(position);
         QCOMPARE(program->main().lstModel.currentEntry(), position);

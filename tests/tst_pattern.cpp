@@ -3,35 +3,15 @@
 
 #include "Running.h"
 
-using fixtures::Running;
-
-class tst_pattern : public QObject {
+class tst_pattern : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void typedCounts_data();
     void typedCounts();
     void typedResultIsReplacedByTheNextChange();
     void everySetThatChangesABoxRebuilds();
-
-private:
-    std::unique_ptr<Running> program;
 };
-
-void tst_pattern::init()
-{
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-    QVERIFY(QTest::qWaitForWindowActive(program->main().widget()));
-}
-
-void tst_pattern::cleanup()
-{
-    program.reset();
-}
 
 void tst_pattern::typedCounts_data()
 {

@@ -3,15 +3,10 @@
 
 #include "Running.h"
 
-using fixtures::Running;
-
-class tst_restart : public QObject {
+class tst_restart : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void keepsTheChosenModel();
     void resetsAnyText_data();
     void resetsAnyText();
@@ -19,20 +14,7 @@ private slots:
 
 private:
     void restart() { QTest::mouseClick(program->main().cmdRestart.widget(), Qt::LeftButton); }
-    std::unique_ptr<Running> program;
 };
-
-void tst_restart::init()
-{
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-    QVERIFY(QTest::qWaitForWindowExposed(program->main().widget()));
-}
-
-void tst_restart::cleanup()
-{
-    program.reset();
-}
 
 void tst_restart::keepsTheChosenModel()
 {

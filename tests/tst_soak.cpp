@@ -7,8 +7,6 @@
 
 #include "Running.h"
 
-#include "toolkit/Conversions.h"
-
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -19,8 +17,8 @@
 // the libraries this test links are built with it, as in the fuzz build.
 extern "C" void __asan_init() __attribute__((weak));
 
-using fixtures::Running;
 using fixtures::ShownMessage;
+using fixtures::twoDigits;
 
 namespace {
 
@@ -44,14 +42,6 @@ qint64 residentBytes()
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * ::sysconf(_SC_PAGESIZE) : -1;
-}
-
-QString patternOf(const QStringList &counts)
-{
-    QString pattern;
-    for (const QString &count : counts)
-        pattern += toolkit::trim(count);
-    return pattern;
 }
 
 // Types text into box key by key; a letter beyond ASCII comes as the key event
@@ -81,14 +71,9 @@ void withoutSizeHintWarnings(QtMsgType type, const QMessageLogContext &context, 
     testHandler(type, context, message);
 }
 
-QString twoDigits(int n)
-{
-    return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0'));
-}
-
 } // namespace
 
-class tst_soak : public QObject {
+class tst_soak : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
@@ -105,7 +90,6 @@ private:
     void writePictures();
 
     QRandomGenerator random;
-    std::unique_ptr<Running> program;
 };
 
 QString tst_soak::randomText(bool allowLong)
@@ -131,7 +115,7 @@ QWidget *tst_soak::randomBox(bool *isResultBox)
 void tst_soak::writePictures()
 {
     for (int position = 0; position <= 19; ++position) {
-        const QString name = program->dir.path(QStringLiteral("CrystalModel_%1.bmp").arg(twoDigits(position + 1)));
+        const QString name = program->dir.path("CrystalModel_" + twoDigits(position + 1) + ".bmp");
         if (missingModels.contains(position))
             continue;
         fixtures::writePicture(name, 60 + position, 40);
@@ -141,10 +125,10 @@ void tst_soak::writePictures()
     // System card 2 and every fourth class card are missing.
     for (int s = 1; s <= 7; ++s)
         if (s != 2)
-            fixtures::writePicture(program->dir.path(QStringLiteral("CS_%1.bmp").arg(twoDigits(s))), 80, 20);
+            fixtures::writePicture(program->dir.path("CS_" + twoDigits(s) + ".bmp"), 80, 20);
     for (int n = 1; n <= 32; ++n)
         if (n % 4 != 0)
-            fixtures::writePicture(program->dir.path(QStringLiteral("CG%1.bmp").arg(twoDigits(n))), 70, 25);
+            fixtures::writePicture(program->dir.path("CG" + twoDigits(n) + ".bmp"), 70, 25);
 }
 
 void tst_soak::randomLearner()
@@ -154,9 +138,6 @@ void tst_soak::randomLearner()
     qInfo("seed %u (set VORNATH_SOAK_SEED to repeat another run)", seed);
     random.seed(seed);
 
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-    QVERIFY(QTest::qWaitForWindowExposed(program->main().widget()));
     writePictures();
     frmMain &w = program->main();
 
@@ -251,7 +232,7 @@ void tst_soak::randomLearner()
         if (typedIntoResult)
             resultIsPattern = false;
         if (resultIsPattern)
-            QVERIFY2(w.txtResult.text() == patternOf(counts), where.constData());
+            QVERIFY2(w.txtResult.text() == fixtures::patternOf(counts), where.constData());
         if (step == 100)
             residentAtStep100 = residentBytes();
     }
@@ -272,7 +253,6 @@ void tst_soak::randomLearner()
         QVERIFY(residentAtStep100 > 0);
         QVERIFY2(growth < allowedGrowthBytes, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth >> 10)));
     }
-    program.reset();
 }
 
 QTEST_MAIN(tst_soak)

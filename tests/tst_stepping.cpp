@@ -3,15 +3,10 @@
 
 #include "Running.h"
 
-using fixtures::Running;
-
-class tst_stepping : public QObject {
+class tst_stepping : public fixtures::RunningTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void step_data();
     void step();
     void sevenDoubleClicksCycle();
@@ -20,22 +15,7 @@ private slots:
     void notANumber();
     void focusSelectsTheWholeCount_data();
     void focusSelectsTheWholeCount();
-
-private:
-    std::unique_ptr<Running> program;
 };
-
-void tst_stepping::init()
-{
-    program = std::make_unique<Running>();
-    QVERIFY(program->started);
-    QVERIFY(QTest::qWaitForWindowActive(program->main().widget()));
-}
-
-void tst_stepping::cleanup()
-{
-    program.reset();
-}
 
 void tst_stepping::step_data()
 {

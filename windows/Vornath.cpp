@@ -2,6 +2,8 @@
 
 #include "toolkit/Application.h"
 
+#include <QApplication>
+
 Vornath::Vornath()
     : crystalModel([] { return std::make_unique<frmCrystalModel>(); }),
       groupCard([this] { return std::make_unique<frmGroupCard>(subs); })
@@ -18,4 +20,16 @@ bool Vornath::start()
             return *mainWindow;
         },
         [this] { mainWindow->Form_Load(); });
+}
+
+int Vornath::run(int &argc, char **argv, const std::function<void(Vornath &)> &started)
+{
+    QApplication application(argc, argv);
+    toolkit::prepareApplication();
+    Vornath vornath;
+    if (!vornath.start())
+        return 1;
+    if (started)
+        started(vornath);
+    return application.exec();
 }

@@ -19,11 +19,13 @@ using toolkit::Twips;
 constexpr Twips clientWidth = 4800;
 constexpr Twips clientHeight = 10245;
 
-constexpr Font tahoma825{"Tahoma", 8.25, true};
-constexpr Font tahoma975{"Tahoma", 9.75, true};
-constexpr Font tahoma1125{"Tahoma", 11.25, true};
-constexpr Font tahoma12{"Tahoma", 12, true};
-constexpr Font tahoma1425{"Tahoma", 14.25, true};
+// The fonts, by what they write.
+constexpr Font creditFont{"Tahoma", 8.25, true};   // Label2, what the credit is for
+constexpr Font nameFont{"Tahoma", 11.25, true};    // Label1, the name credited
+constexpr Font buttonFont{"Tahoma", 12, true};     // "Αποδοχή" and "ΕΞΟΔΟΣ"
+constexpr Font restartFont{"Tahoma", 11.25, true}; // "Επανεκκίνηση", the longest button caption
+constexpr Font listFont{"Tahoma", 9.75, true};     // the model list
+constexpr Font countFont{"Tahoma", 14.25, true};   // the sixteen count boxes
 
 constexpr toolkit::Colour labelRed{128, 0, 0};
 constexpr toolkit::Colour lineRed{192, 0, 0};
@@ -86,13 +88,13 @@ QString iconResource(int k)
 frmMain::frmMain(mainSubs &subs, toolkit::Instance<frmCrystalModel> &crystalModel,
                  toolkit::Instance<frmGroupCard> &groupCard)
     : Form(QStringLiteral("Vornath"), clientWidth, clientHeight),
-      Label2(*this, label2Place, QStringLiteral("Προγραμματισμός - Σχεδίαση"), tahoma825, labelRed),
-      Label1(*this, label1Place, QStringLiteral("Ardelvo"), tahoma1125, labelRed),
-      cmdRestart(*this, cmdRestartPlace, QStringLiteral("Επανεκκίνηση"), tahoma1125, 33),
-      cmdAccept(*this, cmdAcceptPlace, QStringLiteral("Αποδοχή"), tahoma12, 36),
-      lstModel(*this, lstModelPlace, tahoma975, 38),
+      Label2(*this, label2Place, QStringLiteral("Προγραμματισμός - Σχεδίαση"), creditFont, labelRed),
+      Label1(*this, label1Place, QStringLiteral("Ardelvo"), nameFont, labelRed),
+      cmdRestart(*this, cmdRestartPlace, QStringLiteral("Επανεκκίνηση"), restartFont, 33),
+      cmdAccept(*this, cmdAcceptPlace, QStringLiteral("Αποδοχή"), buttonFont, 36),
+      lstModel(*this, lstModelPlace, listFont, 38),
       txtResult(*this, txtResultPlace, QString(), std::nullopt, 32),
-      cmdEXIT(*this, cmdEXITPlace, QStringLiteral("ΕΞΟΔΟΣ"), tahoma12, 37),
+      cmdEXIT(*this, cmdEXITPlace, QStringLiteral("ΕΞΟΔΟΣ"), buttonFont, 37),
       Line1(*this, line1X, line1Top, line1X, line1Bottom, lineRed, lineWidthPixels),
       subs_(subs),
       frmCrystalModel_(crystalModel),
@@ -105,7 +107,7 @@ frmMain::frmMain(mainSubs &subs, toolkit::Instance<frmCrystalModel> &crystalMode
                                    QString::fromUtf16(icon.toolTip));
         box.setPicture(toolkit::loadPicture(iconResource(k)));
         txtSymetryElements.add(*this, Rect{countBoxLeft, rowTop(k), countBoxWidth, countBoxHeight},
-                               QStringLiteral("0"), tahoma1425, countBoxTabIndex(k));
+                               QStringLiteral("0"), countFont, countBoxTabIndex(k));
     }
     bindEvents();
 }
