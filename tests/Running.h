@@ -57,6 +57,15 @@ public:
         return closingMessageBoxes([this] { QTest::mouseClick(main().cmdAccept.widget(), Qt::LeftButton); });
     }
 
+    // Clicks into count box k near its right end, as the learner does, and
+    // types text without selecting anything first.
+    void typeCount(int k, const QString &text)
+    {
+        QWidget *box = main().txtSymetryElements[k].widget();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
+        QTest::keyClicks(box, text);
+    }
+
     // Sets each count box to the matching character of pattern, one at a time.
     void enterCounts(const QString &pattern)
     {

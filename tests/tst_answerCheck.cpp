@@ -22,6 +22,7 @@ private slots:
     void rightAnswerShowsTheCardsOfItsClass_data();
     void rightAnswerShowsTheCardsOfItsClass();
     void countsSteppedByDoubleClicks();
+    void countsTypedAfterAClickInEachBox();
     void cardsOfTheFirstClassWithThePattern_data();
     void cardsOfTheFirstClassWithThePattern();
     void verdicts_data();
@@ -107,6 +108,21 @@ void tst_answerCheck::countsSteppedByDoubleClicks()
     QVERIFY(card().isVisible());
     QCOMPARE(card().picSystem.picture().widthPixels(), 105);
     QCOMPARE(card().picDetailCard.picture().widthPixels(), 220);
+}
+
+void tst_answerCheck::countsTypedAfterAClickInEachBox()
+{
+    // Model 1's answer, typed over each box's 0 after a click into the box.
+    program->chooseModel(0);
+    const QString answer = QStringLiteral("0106000000001016");
+    for (int k = 0; k <= 15; ++k)
+        program->typeCount(k, answer.mid(k, 1));
+    QCOMPARE(program->counts().join(QString()), answer);
+
+    const QList<ShownMessage> shown = program->accept();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, right);
+    QVERIFY(card().isVisible());
 }
 
 void tst_answerCheck::cardsOfTheFirstClassWithThePattern_data()

@@ -3,6 +3,8 @@
 
 #include "Running.h"
 
+#include <QClipboard>
+
 class tst_pattern : public fixtures::RunningTest {
     Q_OBJECT
 
@@ -11,6 +13,8 @@ private slots:
     void typedCounts();
     void typedResultIsReplacedByTheNextChange();
     void everySetThatChangesABoxRebuilds();
+    void learnerSeesEveryChange_data();
+    void learnerSeesEveryChange();
 };
 
 void tst_pattern::typedCounts_data()
@@ -79,6 +83,61 @@ void tst_pattern::everySetThatChangesABoxRebuilds()
     w.txtSymetryElements[3].setText(QString());
     QCOMPARE(w.txtSymetryElements[3].text(), QStringLiteral("0"));
     QCOMPARE(w.txtResult.text(), QStringLiteral("0100000000001016"));
+}
+
+// What the learner sees: after each kind of change, the texts that the count
+// boxes' widgets and the result box's widget show, starting from model 1's
+// answer.
+void tst_pattern::learnerSeesEveryChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("counts"); // each box's text, one character a box
+    QTest::addColumn<QString>("pattern");
+
+    QTest::newRow("typing") << "type" << "0156000000001016" << "0156000000001016";
+    QTest::newRow("paste") << "paste" << "0146000000001016" << "0146000000001016";
+    QTest::newRow("undo") << "undo" << "0106000000001016" << "0106000000001016";
+    QTest::newRow("emptied box: the nested run") << "empty" << "0006000000001016" << "0006000000001016";
+    QTest::newRow("double click") << "double click" << "0206000000001016" << "0206000000001016";
+    QTest::newRow("restart") << "restart" << "0000000000000000" << "0000000000000000";
+    QTest::newRow("model choice") << "choice" << "0000000000000000" << "0000000000000000";
+}
+
+void tst_pattern::learnerSeesEveryChange()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, counts);
+    QFETCH(QString, pattern);
+
+    frmMain &w = program->main();
+    fixtures::writePicture(program->dir.path(QStringLiteral("CrystalModel_01.bmp")), 30, 20);
+    program->enterCounts(QStringLiteral("0106000000001016"));
+    const auto shown = [](toolkit::TextBox &box) { return static_cast<QLineEdit *>(box.widget())->displayText(); };
+    QCOMPARE(shown(w.txtResult), QStringLiteral("0106000000001016"));
+
+    if (change == QLatin1String("type")) {
+        program->typeCount(2, QStringLiteral("5"));
+    } else if (change == QLatin1String("paste")) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("4"));
+        program->typeCount(2, QString());
+        QTest::keyClick(w.txtSymetryElements[2].widget(), Qt::Key_V, Qt::ControlModifier);
+    } else if (change == QLatin1String("undo")) {
+        program->typeCount(2, QStringLiteral("5"));
+        QTest::keyClick(w.txtSymetryElements[2].widget(), Qt::Key_Z, Qt::ControlModifier);
+    } else if (change == QLatin1String("empty")) {
+        program->typeCount(1, QString());
+        QTest::keyClick(w.txtSymetryElements[1].widget(), Qt::Key_Backspace);
+    } else if (change == QLatin1String("double click")) {
+        program->doubleClickCount(1);
+    } else if (change == QLatin1String("restart")) {
+        QTest::mouseClick(w.cmdRestart.widget(), Qt::LeftButton);
+    } else {
+        program->chooseModel(0);
+    }
+
+    for (int k = 0; k <= 15; ++k)
+        QCOMPARE(shown(w.txtSymetryElements[k]), counts.mid(k, 1));
+    QCOMPARE(shown(w.txtResult), pattern);
 }
 
 QTEST_MAIN(tst_pattern)

@@ -24,6 +24,7 @@ bool Vornath::start()
 
 int Vornath::run(int &argc, char **argv, const std::function<void(Vornath &)> &started)
 {
+    toolkit::preferX11();
     QApplication application(argc, argv);
     toolkit::prepareApplication();
     Vornath vornath;
