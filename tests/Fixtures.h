@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -32,6 +33,14 @@ inline void writePicture(const QString &path, int width, int height, QColor colo
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     QVERIFY2(image.save(path, "BMP"), qPrintable(path));
+}
+
+// Pastes text into a text box's widget at its caret, through the clipboard
+// and Ctrl+V, as the learner does.
+inline void paste(QWidget *box, const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
 }
 
 // A fresh temporary directory that is the working directory while this lives.

@@ -11,7 +11,6 @@
 #include "toolkit/PictureBox.h"
 #include "toolkit/TextBox.h"
 
-#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -213,8 +212,7 @@ void tst_controls::widgetShowsTheText()
     if (change == QLatin1String("type")) {
         QTest::keyClicks(edit, QStringLiteral("12"));
     } else if (change == QLatin1String("paste")) {
-        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        fixtures::paste(edit, QStringLiteral("pasted"));
     } else if (change == QLatin1String("undo")) {
         QTest::keyClicks(edit, QStringLiteral("9"));
         QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);

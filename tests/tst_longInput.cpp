@@ -5,8 +5,6 @@
 
 #include "Running.h"
 
-#include <QClipboard>
-
 using fixtures::ShownMessage;
 
 namespace {
@@ -50,9 +48,8 @@ private:
 
 void tst_longInput::paste(QWidget *box, const QString &text)
 {
-    QApplication::clipboard()->setText(text);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    fixtures::paste(box, text);
 }
 
 void tst_longInput::longCountIsKeptAndRebuilds_data()

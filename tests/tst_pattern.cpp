@@ -3,8 +3,6 @@
 
 #include "Running.h"
 
-#include <QClipboard>
-
 class tst_pattern : public fixtures::RunningTest {
     Q_OBJECT
 
@@ -118,9 +116,8 @@ void tst_pattern::learnerSeesEveryChange()
     if (change == QLatin1String("type")) {
         program->typeCount(2, QStringLiteral("5"));
     } else if (change == QLatin1String("paste")) {
-        QGuiApplication::clipboard()->setText(QStringLiteral("4"));
         program->typeCount(2, QString());
-        QTest::keyClick(w.txtSymetryElements[2].widget(), Qt::Key_V, Qt::ControlModifier);
+        fixtures::paste(w.txtSymetryElements[2].widget(), QStringLiteral("4"));
     } else if (change == QLatin1String("undo")) {
         program->typeCount(2, QStringLiteral("5"));
         QTest::keyClick(w.txtSymetryElements[2].widget(), Qt::Key_Z, Qt::ControlModifier);

@@ -7,7 +7,6 @@
 
 #include "Running.h"
 
-#include <QClipboard>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
@@ -176,9 +175,8 @@ void tst_soak::randomLearner()
             } else if (action < 62) {
                 what = QStringLiteral("paste");
                 QWidget *box = randomBox(&isResultBox);
-                QApplication::clipboard()->setText(randomText(true));
                 QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                fixtures::paste(box, randomText(true));
                 typedIntoResult = isResultBox;
             } else if (action < 74) {
                 what = QStringLiteral("choose a model");
