@@ -12,11 +12,15 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QtEndian>
 
 #include <functional>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace fixtures {
 
@@ -53,6 +57,45 @@ public:
 private:
     QTemporaryDir dir_;
     QString previous_;
+};
+
+// Standard error, caught in a file while this lives: what the program writes
+// there, and nothing of it on the terminal.
+class CapturedStandardError {
+public:
+    CapturedStandardError()
+    {
+        std::fflush(stderr);
+        if (file_.open())
+            saved_ = ::dup(STDERR_FILENO);
+        if (saved_ >= 0)
+            ::dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~CapturedStandardError() { restore(); }
+
+    // Everything written so far, as lines.
+    QStringList lines()
+    {
+        std::fflush(stderr);
+        QFile written(file_.fileName());
+        if (!written.open(QIODevice::ReadOnly))
+            return {QStringLiteral("(standard error could not be read back)")};
+        return QString::fromLocal8Bit(written.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    void restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+        saved_ = -1;
+    }
+
+    QTemporaryFile file_;
+    int saved_ = -1;
 };
 
 // What a message box showed before the test closed it.

@@ -2,8 +2,8 @@
 // every way that matters: each one fails cleanly where the program meets it,
 // and none is waited for (a load that waited on a FIFO would hang the test
 // until CTest's timeout ends it). A bad model picture takes the model choice's
-// silent failure path; a bad card ends the showing with a message naming the
-// file.
+// silent failure path, noted on standard error only; a bad card ends the
+// showing with a message naming the file.
 
 #include "Running.h"
 
@@ -128,8 +128,10 @@ void tst_badPictures::badModelPictureTakesTheSilentPath()
     QFETCH(QString, made);
     QFETCH(QSize, declared);
     QFETCH(int, bits);
+    QFETCH(QString, reason);
 
     // A good first choice, whose viewer state the failure keeps.
+    fixtures::CapturedStandardError standardError;
     fixtures::writePicture(program->dir.path("CrystalModel_01.bmp"), 300, 200);
     program->chooseModel(0);
     QVERIFY(viewer().isVisible());
@@ -157,6 +159,14 @@ void tst_badPictures::badModelPictureTakesTheSilentPath()
     program->chooseModel(0);
     QVERIFY(viewer().isVisible());
     QCOMPARE(program->subs().selectedModel, 1);
+
+    // Whoever installed the program finds one line on standard error, naming
+    // the file where it was looked for, and why it could not be loaded.
+    const QStringList noted = standardError.lines();
+    QCOMPARE(noted.size(), 1);
+    const QString file = QDir::current().absoluteFilePath(QStringLiteral("CrystalModel_02.bmp"));
+    QVERIFY2(noted[0].startsWith(QStringLiteral("vornath: %1: ").arg(file)), qPrintable(noted[0]));
+    QVERIFY2(noted[0].contains(reason), qPrintable(noted[0]));
 }
 
 void tst_badPictures::badCardIsToldAndTheProgramGoesOn()

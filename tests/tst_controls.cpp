@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QWindow>
 
 namespace {
 
@@ -73,8 +75,10 @@ private slots:
     void noLengthLimit();
     void doubleClickRaisesDoubleClicked();
     void focusArrivalRaisesGotFocus();
-    void clickIntoABoxSelectsItsCount_data();
-    void clickIntoABoxSelectsItsCount();
+    void firstPressIntoABox_data();
+    void firstPressIntoABox();
+    void ownMenuKeepsTheCaret_data();
+    void ownMenuKeepsTheCaret();
     void windowComingBackIsNoArrival();
     void selectionAfterTheTextShrank();
     void selection_data();
@@ -85,11 +89,13 @@ private slots:
     void mouseClickPicksAnEntry();
     void keyboardPicksAnEntry_data();
     void keyboardPicksAnEntry();
-    void mouseGesturesKeepHighlightAndPickTogether_data();
-    void mouseGesturesKeepHighlightAndPickTogether();
+    void gesturesKeepHighlightAndPickTogether_data();
+    void gesturesKeepHighlightAndPickTogether();
 
     // Button
-    void mouseAndSpaceClick();
+    void mouseClicks();
+    void keysPressTheFocusedButton_data();
+    void keysPressTheFocusedButton();
     void isNoDefaultButton_data();
     void isNoDefaultButton();
 
@@ -294,23 +300,32 @@ void tst_controls::focusArrivalRaisesGotFocus()
     QCOMPARE(arrivals.size(), 2);
 }
 
-// The box selects its whole text when the focus arrives, as the count boxes
-// do; typing then replaces the count however the mouse brought the focus.
-void tst_controls::clickIntoABoxSelectsItsCount_data()
+// A box whose got-focus handler selects its whole text, as the count boxes'
+// does, keeps that selection against the press that brought the focus, so
+// typing replaces the count however the mouse brought the focus. A box whose
+// handler selects nothing, as the result box, takes the press like any text
+// box: the caret goes where it lands, and a drag selects.
+void tst_controls::firstPressIntoABox_data()
 {
+    QTest::addColumn<bool>("selectsOnArrival");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("gesture");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("result");
 
-    QTest::newRow("click after the count") << "0" << "click" << "1" << "1";
-    QTest::newRow("click on a two-digit count") << "12" << "click" << "3" << "3";
-    QTest::newRow("press, drag, release") << "45" << "drag" << "6" << "6";
-    QTest::newRow("second click places the caret") << "0" << "click twice" << "1" << "01";
+    QTest::newRow("click after the count") << true << "0" << "click at the end" << "1" << "1";
+    QTest::newRow("click on a two-digit count") << true << "12" << "click at the end" << "3" << "3";
+    QTest::newRow("click before the count") << true << "12" << "click at the start" << "3" << "3";
+    QTest::newRow("press, drag, release") << true << "45" << "drag" << "6" << "6";
+    QTest::newRow("second click places the caret") << true << "0" << "click twice" << "1" << "01";
+    QTest::newRow("no selection: click at the start") << false << "1234" << "click at the start" << "x" << "x1234";
+    QTest::newRow("no selection: click at the end") << false << "1234" << "click at the end" << "x" << "1234x";
+    QTest::newRow("no selection: drag over the text") << false << "1234" << "drag" << "x" << "x";
 }
 
-void tst_controls::clickIntoABoxSelectsItsCount()
+void tst_controls::firstPressIntoABox()
 {
+    QFETCH(bool, selectsOnArrival);
     QFETCH(QString, text);
     QFETCH(QString, gesture);
     QFETCH(QString, typed);
@@ -318,10 +333,14 @@ void tst_controls::clickIntoABoxSelectsItsCount()
 
     Board board;
     board.second.setText(text);
-    board.second.gotFocus.bind([&] {
-        board.second.setSelStart(0);
-        board.second.setSelLength(int(board.second.text().size()));
-    });
+    if (selectsOnArrival) {
+        board.second.gotFocus.bind([&] {
+            board.second.setSelStart(0);
+            board.second.setSelLength(int(board.second.text().size()));
+        });
+    }
+    // The caret stands in the middle of the text, so that where a click puts it shows.
+    board.edit(board.second)->setCursorPosition(int(text.size()) / 2);
     QVERIFY(board.shown());
     QTRY_COMPARE(QApplication::focusWidget(), board.first.widget());
 
@@ -333,13 +352,77 @@ void tst_controls::clickIntoABoxSelectsItsCount()
         QTest::mouseMove(box, start);
         QTest::mouseRelease(box, Qt::LeftButton, {}, start);
     } else {
-        QTest::mouseClick(box, Qt::LeftButton, {}, end);
-        QCOMPARE(board.edit(board.second)->selectedText(), text);
+        QTest::mouseClick(box, Qt::LeftButton, {}, gesture == QLatin1String("click at the start") ? start : end);
+        QCOMPARE(board.edit(board.second)->selectedText(), selectsOnArrival ? text : QString());
         if (gesture == QLatin1String("click twice"))
             QTest::mouseClick(box, Qt::LeftButton, {}, end, 600);
     }
     QTest::keyClicks(box, typed);
-    QCOMPARE(board.second.text(), result);
+    QCOMPARE(board.edit(board.second)->displayText(), result);
+}
+
+// The box's own menu takes the focus for a while; when it gives it back the
+// focus has not arrived anew, so the caret and the text stay as they were.
+void tst_controls::ownMenuKeepsTheCaret_data()
+{
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("Escape, then typing") << "Escape" << "123";
+    QTest::newRow("Escape, then BackSpace") << "Escape BackSpace" << "1";
+    QTest::newRow("Paste") << "Paste" << "123";
+}
+
+void tst_controls::ownMenuKeepsTheCaret()
+{
+    QFETCH(QString, closing);
+    QFETCH(QString, result);
+
+    Board board;
+    int arrivals = 0;
+    board.second.gotFocus.bind([&] {
+        ++arrivals;
+        board.second.setSelStart(0);
+        board.second.setSelLength(int(board.second.text().size()));
+    });
+    board.second.setText(QStringLiteral("12"));
+    QVERIFY(board.shown());
+    QWidget *box = board.second.widget();
+    const QPoint end(box->width() - 4, box->height() / 2);
+    // The first click selects the count; the second puts the caret after it.
+    QTest::mouseClick(box, Qt::LeftButton, {}, end);
+    QTest::mouseClick(box, Qt::LeftButton, {}, end, 600);
+    QVERIFY(!board.edit(board.second)->hasSelectedText());
+    QCOMPARE(arrivals, 1);
+
+    // A right click, through the window as the platform delivers it, opens the menu.
+    QWindow *window = board.form.widget()->windowHandle();
+    QVERIFY2(window, "the window has no platform window");
+    QTest::mouseClick(window, Qt::RightButton, {}, box->mapTo(board.form.widget(), end));
+    QMenu *menu = nullptr;
+    QTRY_VERIFY2_WITH_TIMEOUT((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())), "no menu opened",
+                              60'000);
+
+    if (closing == QLatin1String("Paste")) {
+        QApplication::clipboard()->setText(QStringLiteral("3"));
+        QAction *paste = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->text().remove(u'&').startsWith(QLatin1String("Paste")))
+                paste = action;
+        }
+        QVERIFY2(paste, "the menu has no Paste");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+    } else {
+        QTest::keyClick(menu, Qt::Key_Escape);
+    }
+    QTRY_VERIFY2_WITH_TIMEOUT(!QApplication::activePopupWidget(), "the menu did not close", 60'000);
+    QCOMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(arrivals, 1);
+    if (closing == QLatin1String("Escape"))
+        QTest::keyClicks(box, QStringLiteral("3"));
+    else if (closing == QLatin1String("Escape BackSpace"))
+        QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(board.edit(board.second)->displayText(), result);
 }
 
 void tst_controls::windowComingBackIsNoArrival()
@@ -496,8 +579,10 @@ void tst_controls::keyboardPicksAnEntry()
 
 // Each gesture is a list of steps: "press 1" (the left button on entry 1),
 // "move 4", "release 4", "right 2" (a right click), "empty" (a left click below
-// the entries), "press empty"; entry 0 is picked first.
-void tst_controls::mouseGesturesKeepHighlightAndPickTogether_data()
+// the entries), "press empty", "ctrl-click 3" and "shift-click 3" (a left click
+// with the key held), "key Ctrl+Space" and "key Ctrl+Down"; entry 0 is picked
+// first.
+void tst_controls::gesturesKeepHighlightAndPickTogether_data()
 {
     QTest::addColumn<QStringList>("gesture");
     QTest::addColumn<int>("highlighted");
@@ -512,9 +597,19 @@ void tst_controls::mouseGesturesKeepHighlightAndPickTogether_data()
     QTest::newRow("press on the empty part, drag over entries")
         << QStringList{"press empty", "move 3", "release 3"} << 0 << QList<int>{};
     QTest::newRow("click on another entry") << QStringList{"press 5", "release 5"} << 5 << QList<int>{5};
+    // Modifiers pick as the plain click does and never take the highlight away.
+    QTest::newRow("Ctrl+click on the highlighted entry") << QStringList{"ctrl-click 0"} << 0 << QList<int>{0};
+    QTest::newRow("Shift+click on the highlighted entry") << QStringList{"shift-click 0"} << 0 << QList<int>{0};
+    QTest::newRow("Ctrl+click on another entry") << QStringList{"ctrl-click 3"} << 3 << QList<int>{3};
+    QTest::newRow("Shift+click on another entry") << QStringList{"shift-click 3"} << 3 << QList<int>{3};
+    QTest::newRow("Ctrl+click twice on another entry")
+        << QStringList{"ctrl-click 3", "ctrl-click 3"} << 3 << QList<int>{3, 3};
+    QTest::newRow("Ctrl+Space on the highlighted entry") << QStringList{"key Ctrl+Space"} << 0 << QList<int>{};
+    QTest::newRow("Ctrl+Down, then Ctrl+Space")
+        << QStringList{"key Ctrl+Down", "key Ctrl+Space"} << 1 << QList<int>{1};
 }
 
-void tst_controls::mouseGesturesKeepHighlightAndPickTogether()
+void tst_controls::gesturesKeepHighlightAndPickTogether()
 {
     QFETCH(QStringList, gesture);
     QFETCH(int, highlighted);
@@ -534,15 +629,22 @@ void tst_controls::mouseGesturesKeepHighlightAndPickTogether()
     };
     for (const QString &step : gesture) {
         const QStringList words = step.split(' ');
-        const QString where = words.last();
-        if (words.first() == QLatin1String("press"))
+        const QString &action = words.first();
+        const QString &where = words.last();
+        if (action == QLatin1String("press"))
             QTest::mousePress(viewport, Qt::LeftButton, {}, at(where));
-        else if (words.first() == QLatin1String("move"))
+        else if (action == QLatin1String("move"))
             QTest::mouseMove(viewport, at(where));
-        else if (words.first() == QLatin1String("release"))
+        else if (action == QLatin1String("release"))
             QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(where));
-        else if (words.first() == QLatin1String("right"))
+        else if (action == QLatin1String("right"))
             QTest::mouseClick(viewport, Qt::RightButton, {}, at(where));
+        else if (action == QLatin1String("ctrl-click"))
+            QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, at(where));
+        else if (action == QLatin1String("shift-click"))
+            QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, at(where));
+        else if (action == QLatin1String("key"))
+            QTest::keySequence(board.listWidget(), QKeySequence::fromString(where));
         else
             QTest::mouseClick(viewport, Qt::LeftButton, {}, at(where));
     }
@@ -550,7 +652,7 @@ void tst_controls::mouseGesturesKeepHighlightAndPickTogether()
     QCOMPARE(currentWhenRaised, picks);
 }
 
-void tst_controls::mouseAndSpaceClick()
+void tst_controls::mouseClicks()
 {
     Board board;
     QVERIFY(board.shown());
@@ -560,10 +662,55 @@ void tst_controls::mouseAndSpaceClick()
     QTest::mouseClick(board.button.widget(), Qt::LeftButton);
     QCOMPARE(clicked, 1);
     QCOMPARE(QApplication::focusWidget(), board.button.widget());
-    QTest::keyClick(board.button.widget(), Qt::Key_Space);
-    QCOMPARE(clicked, 2);
 }
 
+// Space, Return and the keypad's Enter press the focused button, as on the
+// desktops learners come from; a held key presses it once.
+void tst_controls::keysPressTheFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<int>("clicks");
+
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+    QTest::newRow("Return held") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 1;
+    QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false << 0;
+}
+
+void tst_controls::keysPressTheFocusedButton()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, held);
+    QFETCH(int, clicks);
+
+    Board board;
+    int clicked = 0;
+    board.button.clicked.bind([&] { ++clicked; });
+    QVERIFY(board.shown());
+    board.button.widget()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), board.button.widget());
+
+    const auto k = Qt::Key(key);
+    const auto m = Qt::KeyboardModifiers(modifiers);
+    if (held) {
+        // The key goes down, repeats while held, and comes up.
+        QTest::simulateEvent(board.button.widget(), true, key, m, QString(), false);
+        for (int i = 0; i < 3; ++i)
+            QTest::simulateEvent(board.button.widget(), true, key, m, QString(), true);
+        QTest::simulateEvent(board.button.widget(), false, key, m, QString(), false);
+    } else {
+        QTest::keyClick(board.button.widget(), k, m);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(clicked, clicks);
+}
+
+// Return in a text box presses no button: none is the window's default.
 void tst_controls::isNoDefaultButton_data()
 {
     QTest::addColumn<int>("key");

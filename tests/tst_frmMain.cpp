@@ -3,6 +3,7 @@
 
 #include "Running.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QWindow>
@@ -189,6 +190,11 @@ void tst_frmMain::icons()
     QCOMPARE(QColor(image.pixel(0, 0)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(1, 1)), QColor(Qt::black));
     QCOMPARE(QColor(image.pixel(pixels.width() - 2, pixels.height() - 2)), QColor(Qt::black));
+
+    // A screen reader names count box k by the kind that icon k shows.
+    QAccessibleInterface *count = QAccessible::queryAccessibleInterface(program->main().txtSymetryElements[k].widget());
+    QVERIFY2(count, "the count box is not accessible");
+    QCOMPARE(count->text(QAccessible::Name), toolTip);
 }
 
 void tst_frmMain::focusOrder()

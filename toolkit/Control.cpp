@@ -28,4 +28,6 @@ Twips Control::height() const { return toTwips(widget_->height()); }
 void Control::setLeft(Twips left) { widget_->move(toPixels(left), widget_->y()); }
 void Control::setTop(Twips top) { widget_->move(widget_->x(), toPixels(top)); }
 
+void Control::setAccessibleName(const QString &name) { widget_->setAccessibleName(name); }
+
 } // namespace toolkit

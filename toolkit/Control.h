@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QString;
 class QWidget;
 
 namespace toolkit {
@@ -26,6 +27,9 @@ public:
     Twips height() const;
     void setLeft(Twips left);
     void setTop(Twips top);
+
+    // What a screen reader says the control is for.
+    void setAccessibleName(const QString &name);
 
     // The Qt widget, for the toolkit and for tests.
     QWidget *widget() const { return widget_; }

@@ -11,7 +11,9 @@ namespace toolkit {
 void dispatch(const std::function<void()> &handler) noexcept;
 
 // A handler's failure trap: runs the steps; a run-time failure among them skips
-// the remaining steps and runs the failure path instead. Nothing is reported.
+// the remaining steps and runs the failure path instead. The learner is told
+// nothing; the failure is noted in one line on standard error, naming the file
+// to blame, if any, and the reason.
 void trap(const std::function<void()> &steps, const std::function<void()> &failurePath);
 
 // An event of a window or control, bound to at most one handler.

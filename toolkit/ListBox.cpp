@@ -15,7 +15,9 @@ namespace toolkit {
 // or with a key: then, if the learner pressed on an entry or the highlight has
 // moved since the last pick, the box raises its click, so the entry that is
 // highlighted is always the one last picked. Other buttons, and a press on the
-// empty part of the list, leave the highlight alone.
+// empty part of the list, leave the highlight alone. Once an entry is
+// highlighted, one always is: Ctrl or Shift with a click, and Ctrl+Space, pick
+// an entry as the plain gesture does and never take the highlight away.
 class ListBoxWidget : public QListWidget {
     Q_OBJECT
 
@@ -38,6 +40,17 @@ signals:
     void picked();
 
 protected:
+    // Qt's single selection lets Ctrl take the highlight off the highlighted
+    // entry; here that gesture leaves it as it is.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override
+    {
+        const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+        if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+            return QItemSelectionModel::NoUpdate;
+        return command;
+    }
+
     void mousePressEvent(QMouseEvent *event) override
     {
         pressedOnEntry_ = false;

@@ -16,9 +16,11 @@ namespace toolkit {
 
 namespace {
 
+// The description names the file as the program asked for it; the failure
+// also carries where that is, for whoever installed the program.
 [[noreturn]] void fail(const QString &reason, const QString &fileName)
 {
-    throw Failure(reason.arg(fileName));
+    throw Failure(reason.arg(fileName), QFileInfo(fileName).absoluteFilePath());
 }
 
 const QString notFound = QStringLiteral("Δεν βρέθηκε το αρχείο εικόνας «%1».");

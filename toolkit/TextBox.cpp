@@ -30,19 +30,23 @@ protected:
     void focusInEvent(QFocusEvent *event) override
     {
         QLineEdit::focusInEvent(event);
-        // The window came back to the front with the focus still here.
-        if (event->reason() == Qt::ActiveWindowFocusReason && keepsWindowFocus_)
+        // The focus came back from the box's own menu, or with the window
+        // coming back to the front: it never left the box.
+        if (focusStayed_ && isReturn(event->reason()))
             return;
-        keepsWindowFocus_ = true;
-        pressBroughtFocus_ = QGuiApplication::mouseButtons() & Qt::LeftButton;
+        const bool byPress = QGuiApplication::mouseButtons() & Qt::LeftButton;
         emit focusArrived();
+        // Only a selection made on the arrival stands against the press that
+        // brought the focus; any other press places the caret as usual.
+        pressBroughtFocus_ = byPress && hasSelectedText();
     }
 
     void focusOutEvent(QFocusEvent *event) override
     {
         QLineEdit::focusOutEvent(event);
-        // Another window came to the front: the focus stays with this box within its own.
-        keepsWindowFocus_ = event->reason() == Qt::ActiveWindowFocusReason;
+        // A menu opened or another window came to the front: within its own
+        // window the focus stays with this box.
+        focusStayed_ = isReturn(event->reason());
         pressBroughtFocus_ = false;
     }
 
@@ -73,7 +77,14 @@ protected:
     }
 
 private:
-    bool keepsWindowFocus_ = false;
+    // The reasons for which the focus leaves a box for a while and comes back
+    // to it: a popup menu, and the window going behind another and returning.
+    static bool isReturn(Qt::FocusReason reason)
+    {
+        return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+    }
+
+    bool focusStayed_ = false;
     bool pressBroughtFocus_ = false;
 };
 

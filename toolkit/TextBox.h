@@ -16,10 +16,11 @@ class TextBoxWidget;
 // nothing. A double click raises `doubleClicked` (after the box's own handling
 // of the click).
 //
-// The focus's arrival raises `gotFocus`, by the keyboard or by a mouse press;
-// the press that brought the focus then leaves the caret and the selection as
-// the handler set them. The window's coming back to the front, with the focus
-// still in this box, is no arrival.
+// The focus's arrival raises `gotFocus`, by the keyboard or by a mouse press.
+// When the handler selects text, the press that brought the focus, and the
+// drag after it, leave that selection as it is; otherwise the press places the
+// caret as in any text box. The focus coming back from the box's own menu, or
+// with the window coming back to the front, is no arrival.
 class TextBox : public Control {
 public:
     TextBox(Form &form, const Rect &place, const QString &text, std::optional<Font> font, int tabIndex);

@@ -106,8 +106,11 @@ frmMain::frmMain(mainSubs &subs, toolkit::Instance<frmCrystalModel> &crystalMode
             picSymetryElements.add(*this, Rect{iconLeft, rowTop(k), icon.width, icon.height}, iconTabIndex(k),
                                    QString::fromUtf16(icon.toolTip));
         box.setPicture(toolkit::loadPicture(iconResource(k)));
-        txtSymetryElements.add(*this, Rect{countBoxLeft, rowTop(k), countBoxWidth, countBoxHeight},
-                               QStringLiteral("0"), countFont, countBoxTabIndex(k));
+        toolkit::TextBox &count = txtSymetryElements.add(
+            *this, Rect{countBoxLeft, rowTop(k), countBoxWidth, countBoxHeight}, QStringLiteral("0"), countFont,
+            countBoxTabIndex(k));
+        // A screen reader names each count box by its element kind, as the icon beside it does.
+        count.setAccessibleName(QString::fromUtf16(icon.toolTip));
     }
     bindEvents();
 }
