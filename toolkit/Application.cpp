@@ -5,9 +5,25 @@
 #include "toolkit/MsgBox.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QWidget>
 
 namespace toolkit {
+
+namespace {
+
+// The program's icon: the pictures that the build embeds under
+// ":/icons/application", one for each size it is drawn at.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const QFileInfo &picture : QDir(QStringLiteral(":/icons/application")).entryInfoList(QDir::Files))
+        icon.addFile(picture.filePath());
+    return icon;
+}
+
+} // namespace
 
 void preferX11()
 {
@@ -21,6 +37,7 @@ void prepareApplication()
 {
     QCoreApplication::setApplicationName(QString::fromUtf16(programName));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(applicationIcon());
 }
 
 bool startUp(const std::function<Form &()> &create, const std::function<void()> &load)

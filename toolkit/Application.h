@@ -13,7 +13,8 @@ class Form;
 void preferX11();
 
 // Settles what the whole program shares: its name, the faces for its fonts,
-// and that closing a secondary window never ends it.
+// that closing a secondary window never ends it, and its icon, which every
+// window and message box carries.
 void prepareApplication();
 
 // Creates the start-up window, raises its load event, then shows the window.
