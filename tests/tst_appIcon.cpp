@@ -27,6 +27,13 @@ QString sizesOf(const QIcon &icon)
     return written.join(u' ');
 }
 
+// The icon a window gives the window system; none before it has a platform window.
+QIcon iconOf(const toolkit::Form &form)
+{
+    const QWindow *window = form.widget()->windowHandle();
+    return window ? window->icon() : QIcon();
+}
+
 // The icon of each message box as it comes on the screen.
 class MessageBoxIcons : public QObject {
 public:
@@ -36,8 +43,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched))
-            icons << static_cast<QWidget *>(watched)->windowHandle()->icon();
+        if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched)) {
+            const QWindow *window = static_cast<QWidget *>(watched)->windowHandle();
+            icons << (window ? window->icon() : QIcon());
+        }
         return false;
     }
 };
@@ -84,19 +93,19 @@ void tst_appIcon::everyWindowCarriesTheApplicationIcon()
     QIcon icon;
     switch (window) {
     case Window::main:
-        icon = program->main().widget()->windowHandle()->icon();
+        icon = iconOf(program->main());
         break;
     case Window::viewer:
         program->chooseModel(0);
         QVERIFY(program->vornath.crystalModel->isVisible());
-        icon = program->vornath.crystalModel->widget()->windowHandle()->icon();
+        icon = iconOf(*program->vornath.crystalModel);
         break;
     case Window::groupCard:
         program->chooseModel(0);
         program->enterCounts(QStringLiteral("0106000000001016"));
         program->accept();
         QVERIFY(program->vornath.groupCard->isVisible());
-        icon = program->vornath.groupCard->widget()->windowHandle()->icon();
+        icon = iconOf(*program->vornath.groupCard);
         break;
     case Window::messageBox: {
         // "Αποδοχή" with no model chosen opens the warning box.
