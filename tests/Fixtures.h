@@ -2,11 +2,13 @@
 
 // Small helpers that tests share: two-digit numbers as the program writes them
 // in its names, picture files of known pixel sizes in a temporary working
-// directory, and closing the modal message box that a handler opens.
+// directory, closing the modal message box that a handler opens, and the
+// guards that turn a wait for something that never comes into a failure.
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -18,6 +20,7 @@
 #include <QtEndian>
 
 #include <functional>
+#include <optional>
 
 #include <cstdio>
 #include <unistd.h>
@@ -98,6 +101,20 @@ private:
     int saved_ = -1;
 };
 
+// How long a test waits for what a working program brings at once (a window,
+// the focus, the program's end) before it gives up and fails naming what did
+// not come: only a guard against a hang, wide enough for a busy machine.
+inline constexpr int hangGuardMs = 60'000;
+
+// Fails the running test with message, where a check cannot return from the
+// test function (in a timer, or in a helper that returns a value); the test
+// goes on to its next check. Outside a test (the benchmarks) it does nothing.
+inline void failTest(const QString &message)
+{
+    if (QTest::currentTestFunction())
+        QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+}
+
 // What a message box showed before the test closed it.
 struct ShownMessage {
     QString title;
@@ -108,28 +125,118 @@ struct ShownMessage {
     bool modal = false;
 };
 
+namespace detail {
+
+// How many closingMessageBoxes are running: while one is, message boxes are
+// expected.
+inline int expectingMessageBoxes = 0;
+
+// Reads the modal message box that is up now and closes it with its OK button.
+// Nothing modal is left up to hang the test: a box that does not close with
+// OK, or a modal window that is no message box, is closed all the same, and
+// the test fails naming it.
+inline std::optional<ShownMessage> closeModalBox()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return std::nullopt;
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    if (!box) {
+        failTest(QStringLiteral("a modal window that is no message box came up: «%1»").arg(modal->windowTitle()));
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        modal->hide();
+        return std::nullopt;
+    }
+    ShownMessage message{box->windowTitle(), box->text(), box->icon(), box->textFormat(), {}, box->isModal()};
+    for (QAbstractButton *button : box->buttons())
+        message.buttons << box->standardButton(button);
+    if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+        ok->click();
+    if (box->isVisible()) {
+        failTest(QStringLiteral("the message box «%1» did not close with an OK button").arg(box->text()));
+        box->done(QMessageBox::Ok);
+        box->hide();
+    }
+    return message;
+}
+
+} // namespace detail
+
 // Runs action, which is expected to open modal message boxes; each is read and
 // closed with its OK button as soon as it shows. Returns what they showed, in
-// order.
+// order: none when none came.
 inline QList<ShownMessage> closingMessageBoxes(const std::function<void()> &action)
 {
     QList<ShownMessage> shown;
     QTimer closer;
     closer.setInterval(5);
     QObject::connect(&closer, &QTimer::timeout, [&shown] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        ShownMessage message{box->windowTitle(), box->text(), box->icon(), box->textFormat(), {}, box->isModal()};
-        for (QAbstractButton *button : box->buttons())
-            message.buttons << box->standardButton(button);
-        shown.append(message);
-        box->button(QMessageBox::Ok)->click();
+        if (const std::optional<ShownMessage> message = detail::closeModalBox())
+            shown.append(*message);
     });
     closer.start();
+    const struct Expecting {
+        Expecting() { ++detail::expectingMessageBoxes; }
+        ~Expecting() { --detail::expectingMessageBoxes; }
+    } expecting;
     action();
-    closer.stop();
     return shown;
+}
+
+// How a test names a message box that came where it expected none.
+inline QString unexpected(const ShownMessage &message)
+{
+    return QStringLiteral("a message box came where none was expected: «%1»").arg(message.text);
+}
+
+// While it lives, every message box that shows where no step of the test
+// expects one (outside closingMessageBoxes) is read and closed, and the test
+// fails naming it: a failure that the program tells the learner about ends
+// the test with a clear failure instead of leaving it waiting behind a modal
+// box.
+class UnexpectedMessageBoxes {
+public:
+    UnexpectedMessageBoxes()
+    {
+        watch_.setInterval(5);
+        QObject::connect(&watch_, &QTimer::timeout, [this] {
+            if (detail::expectingMessageBoxes > 0)
+                return;
+            const std::optional<ShownMessage> message = detail::closeModalBox();
+            // Each message is named once, however often it comes.
+            if (message && !told_.contains(message->text)) {
+                told_ << message->text;
+                failTest(unexpected(*message));
+            }
+        });
+        watch_.start();
+    }
+
+private:
+    QTimer watch_;
+    QStringList told_;
+};
+
+// Runs the application's event loop, as the program does, with action as its
+// first event, until the loop ends; returns the loop's exit code (0 when the
+// program ended). Returns none when the loop still ran after the hang guard's
+// time: the program did not end. The loop clears the ended state when it
+// returns, so that later event loops run again.
+inline std::optional<int> runUntilProgramEnds(const std::function<void()> &action)
+{
+    constexpr int guardExpired = -60;
+    bool expired = false;
+    QObject context; // ends both timers when this returns
+    QTimer::singleShot(0, &context, action);
+    QTimer::singleShot(hangGuardMs, Qt::PreciseTimer, &context, [&expired] {
+        expired = true;
+        QCoreApplication::exit(guardExpired);
+    });
+    const int code = QCoreApplication::exec();
+    if (expired)
+        return std::nullopt;
+    return code;
 }
 
 // Writes the headers of an uncompressed BMP file that declares width x height

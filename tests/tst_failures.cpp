@@ -11,9 +11,9 @@
 #include "toolkit/MsgBox.h"
 
 #include <QAbstractButton>
-#include <QEventLoop>
 #include <QPushButton>
 
+#include <memory>
 #include <new>
 #include <stdexcept>
 
@@ -48,6 +48,7 @@ class tst_failures : public QObject {
 
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
 
     void msgBoxShowsAModalBox_data();
@@ -66,6 +67,9 @@ private slots:
     void endProgramStopsTheLoopAndHidesEveryWindow();
     void closingTheStartUpFormEndsTheProgram();
     void closingASecondaryFormGoesOn();
+
+private:
+    std::unique_ptr<fixtures::UnexpectedMessageBoxes> messageBoxes;
 };
 
 void tst_failures::initTestCase()
@@ -73,8 +77,14 @@ void tst_failures::initTestCase()
     toolkit::prepareApplication();
 }
 
+void tst_failures::init()
+{
+    messageBoxes = std::make_unique<fixtures::UnexpectedMessageBoxes>();
+}
+
 void tst_failures::cleanup()
 {
+    messageBoxes.reset();
     // Once the program has ended, every later event loop (a message box's too)
     // returns at once; running the application's own loop clears that.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
@@ -227,7 +237,7 @@ void tst_failures::failureInAClickHandler()
         throw toolkit::Failure(QStringLiteral("Υπερχείλιση αριθμού."));
     });
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(form.widget(), fixtures::hangGuardMs));
 
     const QList<ShownMessage> seen = fixtures::closingMessageBoxes([&] {
         QTest::mouseClick(button.widget(), Qt::LeftButton);
@@ -278,7 +288,7 @@ void tst_failures::startUp()
     QVERIFY(form);
     QCOMPARE(form->isVisible(), started);
     if (started) {
-        QVERIFY(seen.isEmpty());
+        QVERIFY2(seen.isEmpty(), qPrintable(fixtures::unexpected(seen.value(0))));
         return;
     }
     QCOMPARE(seen.size(), 1);
@@ -293,11 +303,11 @@ void tst_failures::endProgramStopsTheLoopAndHidesEveryWindow()
     toolkit::Form viewer(QStringLiteral("viewer"), 3000, 3000);
     main.show();
     viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(viewer.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(viewer.widget(), fixtures::hangGuardMs));
 
-    QEventLoop loop;
-    QTimer::singleShot(0, [] { toolkit::endProgram(); });
-    QCOMPARE(loop.exec(), 0);
+    const std::optional<int> code = fixtures::runUntilProgramEnds([] { toolkit::endProgram(); });
+    QVERIFY2(code, "endProgram did not stop the event loop");
+    QCOMPARE(*code, 0);
     QVERIFY(!main.isVisible());
     QVERIFY(!viewer.isVisible());
     QVERIFY(!anyWindowVisible());
@@ -314,11 +324,11 @@ void tst_failures::closingTheStartUpFormEndsTheProgram()
         [] {}));
     toolkit::Form viewer(QStringLiteral("viewer"), 3000, 3000);
     viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(main->widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(main->widget(), fixtures::hangGuardMs));
 
-    QEventLoop loop;
-    QTimer::singleShot(0, main->widget(), [&] { main->widget()->close(); });
-    QCOMPARE(loop.exec(), 0);
+    const std::optional<int> code = fixtures::runUntilProgramEnds([&] { main->widget()->close(); });
+    QVERIFY2(code, "closing the start-up window by its frame did not end the program");
+    QCOMPARE(*code, 0);
     QVERIFY(main->closedByLearner());
     QVERIFY(!viewer.isVisible());
     QVERIFY(!anyWindowVisible());
@@ -329,18 +339,19 @@ void tst_failures::closingASecondaryFormGoesOn()
     QVERIFY(!anyWindowVisible());
     toolkit::Form viewer(QStringLiteral("viewer"), 3000, 3000);
     viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(viewer.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(viewer.widget(), fixtures::hangGuardMs));
 
     // The application's own loop, in which closing the last window would end
-    // it were that not turned off. The test's exit is posted when Qt has seen
-    // the last window close, so it comes after anything that closing posts.
+    // it were that not turned off. The test ends the loop itself, with 7, when
+    // Qt has seen the last window close; posted, so that it comes after
+    // anything that closing posts.
     QObject context;
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &context, [] {
         QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(7); }, Qt::QueuedConnection);
     });
-    QTimer::singleShot(0, &context, [&] { viewer.widget()->close(); });
-    QTimer::singleShot(10000, &context, [] { QCoreApplication::exit(-1); }); // a guard, never reached
-    QCOMPARE(QCoreApplication::exec(), 7);
+    const std::optional<int> code = fixtures::runUntilProgramEnds([&] { viewer.widget()->close(); });
+    QVERIFY2(code, "Qt never told that the last window had closed");
+    QVERIFY2(*code == 7, "closing a secondary window ended the program");
     QVERIFY(viewer.closedByLearner());
     QVERIFY(!viewer.isVisible());
 }

@@ -211,7 +211,7 @@ void tst_frmMain::focusOrder()
 
     // The focus rests on icon 0 when the window first shows; Tab visits the rest
     // in tab-index order and wraps round.
-    QTRY_COMPARE(QApplication::focusWidget(), expected.front());
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), expected.front(), fixtures::hangGuardMs);
     for (qsizetype i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY2(QApplication::focusWidget() == expected[i], qPrintable(QStringLiteral("stop %1").arg(i)));
@@ -225,7 +225,9 @@ void tst_frmMain::startUpState()
     QCOMPARE(w.left(), 0);
     QCOMPARE(w.top(), 0);
     QCOMPARE(w.widget()->windowTitle(), QStringLiteral("Vornath"));
-    const QMargins m = w.widget()->windowHandle()->frameMargins();
+    const QWindow *window = w.widget()->windowHandle();
+    QVERIFY2(window, "the main window has no window on the screen");
+    const QMargins m = window->frameMargins();
     QCOMPARE(w.widget()->size(), QSize(320, 683));
     QCOMPARE(w.width(), (320 + m.left() + m.right()) * 15);
 
@@ -254,7 +256,7 @@ void tst_frmMain::inertControlsRunNoHandler()
         QTest::mouseDClick(w.Label1.widget(), Qt::LeftButton);
         QTest::mouseDClick(w.txtResult.widget(), Qt::LeftButton);
     });
-    QVERIFY(shown.isEmpty());
+    QVERIFY2(shown.isEmpty(), qPrintable(fixtures::unexpected(shown.value(0))));
     QCOMPARE(w.txtResult.text(), QStringLiteral("typed"));
     QCOMPARE(program->counts(), QStringList(16, QStringLiteral("0")));
 }
@@ -280,15 +282,16 @@ void tst_frmMain::endingTheProgram()
         QVERIFY(program->vornath.crystalModel->isVisible());
     }
 
-    // The application's own event loop, as in the program; it resets the quit
-    // state when it returns, so later tests can run event loops again.
-    QTimer::singleShot(0, [&] {
+    // The application's own event loop, as in the program.
+    const std::optional<int> code = fixtures::runUntilProgramEnds([&] {
         if (byCloseBox)
             program->main().widget()->close();
         else
             QTest::mouseClick(program->main().cmdEXIT.widget(), Qt::LeftButton);
     });
-    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY2(code, byCloseBox ? "closing the main window by its close box did not end the program"
+                              : "\"ΕΞΟΔΟΣ\" did not end the program");
+    QCOMPARE(*code, 0);
     for (QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(!window->isVisible(), qPrintable(window->windowTitle()));
 }

@@ -120,7 +120,7 @@ void tst_longInput::doubleClickOnALongCount()
 
     const QList<ShownMessage> shown = fixtures::closingMessageBoxes([&] { program->doubleClickCount(9); });
     if (message.isEmpty()) {
-        QVERIFY(shown.isEmpty());
+        QVERIFY2(shown.isEmpty(), qPrintable(fixtures::unexpected(shown.value(0))));
         QCOMPARE(w.txtSymetryElements[9].text(), after);
     } else {
         QCOMPARE(shown.size(), 1);
@@ -140,8 +140,9 @@ void tst_longInput::longResultIsReplaced()
     const QString text = longText(QStringLiteral("Greek"));
     paste(w.txtResult.widget(), text);
     QCOMPARE(w.txtResult.text(), text);
-    QVERIFY(fixtures::closingMessageBoxes([&] { QTest::mouseDClick(w.txtResult.widget(), Qt::LeftButton); })
-                .isEmpty());
+    const QList<ShownMessage> shown =
+        fixtures::closingMessageBoxes([&] { QTest::mouseDClick(w.txtResult.widget(), Qt::LeftButton); });
+    QVERIFY2(shown.isEmpty(), qPrintable(fixtures::unexpected(shown.value(0))));
     QCOMPARE(w.txtResult.text(), text);
 
     program->doubleClickCount(4);

@@ -47,7 +47,9 @@ void tst_modelChoice::viewerFitsItsPictureBesideTheMainWindow()
     // Outer size: picture + 100 across, + 500 down, frame and title bar included.
     QCOMPARE(viewer().width(), asShown(300 * 15 + 100));
     QCOMPARE(viewer().height(), asShown(200 * 15 + 500));
-    const QMargins m = viewer().widget()->windowHandle()->frameMargins();
+    const QWindow *window = viewer().widget()->windowHandle();
+    QVERIFY2(window, "the viewer has no window on the screen");
+    const QMargins m = window->frameMargins();
     QCOMPARE(viewer().widget()->frameGeometry().width(), toPixels(300 * 15 + 100));
     QCOMPARE(viewer().widget()->width(), toPixels(300 * 15 + 100) - m.left() - m.right());
 
@@ -64,7 +66,9 @@ void tst_modelChoice::viewerComesOnScreenAlreadySized()
     fixtures::SizeWhenShown shown(viewer().widget());
 
     program->chooseModel(1);
-    const QMargins m = viewer().widget()->windowHandle()->frameMargins();
+    const QWindow *window = viewer().widget()->windowHandle();
+    QVERIFY2(window, "the viewer never came on the screen");
+    const QMargins m = window->frameMargins();
     QCOMPARE(shown.size, QSize(toPixels(300 * 15 + 100) - m.left() - m.right(),
                                   toPixels(200 * 15 + 500) - m.top() - m.bottom()));
 }
@@ -89,15 +93,19 @@ void tst_modelChoice::placeFollowsTheMainWindowAndIsRestored()
 {
     fixtures::writePicture(program->dir.path("CrystalModel_03.bmp"), 300, 200);
     frmMain &w = program->main();
-    w.setLeft(3000);
-    w.setTop(1500);
+    program->handle([&] {
+        w.setLeft(3000);
+        w.setTop(1500);
+    });
     program->chooseModel(2);
     QCOMPARE(viewer().left(), asShown(w.width() + 3000 + 10));
     QCOMPARE(viewer().top(), 0);
 
     // A viewer that the learner moved goes back to its place at the next choice.
-    viewer().setLeft(9000);
-    viewer().setTop(4500);
+    program->handle([&] {
+        viewer().setLeft(9000);
+        viewer().setTop(4500);
+    });
     program->chooseModel(2);
     QCOMPARE(viewer().left(), asShown(w.width() + 3000 + 10));
     QCOMPARE(viewer().top(), 0);
@@ -118,10 +126,10 @@ void tst_modelChoice::everyPositionLoadsItsModel()
 
 void tst_modelChoice::missingPictureAtFirstChoice()
 {
-    program->main().txtSymetryElements[5].setText(QStringLiteral("4"));
+    program->enterCounts(fixtures::noZeroCounts);
     const QList<fixtures::ShownMessage> shown = fixtures::closingMessageBoxes([&] { program->chooseModel(4); });
 
-    QVERIFY(shown.isEmpty());
+    QVERIFY2(shown.isEmpty(), qPrintable(fixtures::unexpected(shown.value(0))));
     QVERIFY(program->vornath.crystalModel.exists());
     QVERIFY(!viewer().isVisible());
     QCOMPARE(program->subs().selectedModel, 0);
@@ -140,7 +148,7 @@ void tst_modelChoice::missingPictureAfterASuccess()
     const toolkit::Twips left = viewer().left();
 
     const QList<fixtures::ShownMessage> shown = fixtures::closingMessageBoxes([&] { program->chooseModel(5); });
-    QVERIFY(shown.isEmpty());
+    QVERIFY2(shown.isEmpty(), qPrintable(fixtures::unexpected(shown.value(0))));
     QVERIFY(!viewer().isVisible());
     QCOMPARE(viewer().picCrystalModel.picture().widthPixels(), 300);
     QCOMPARE(viewer().width(), width);
@@ -171,7 +179,7 @@ void tst_modelChoice::noEntryHighlighted()
     if (pictureForNumber00)
         fixtures::writePicture(program->dir.path("CrystalModel_00.bmp"), 250, 100);
     QCOMPARE(program->main().lstModel.currentEntry(), -1);
-    program->main().lstModel_Click();
+    program->handle([&] { program->main().lstModel_Click(); });
 
     QCOMPARE(viewer().isVisible(), pictureForNumber00);
     QCOMPARE(program->subs().selectedModel, 0);
@@ -185,8 +193,8 @@ void tst_modelChoice::choiceResetsCountsAndHidesTheGroupCard()
     fixtures::writePicture(program->dir.path("CS_05.bmp"), 64, 16);
     fixtures::writePicture(program->dir.path("CG20.bmp"), 64, 24);
     program->chooseModel(0);
-    program->enterCounts(QStringLiteral("0106000000001016"));
-    program->vornath.groupCard->showCardsOfClass(20);
+    program->enterCounts(fixtures::noZeroCounts);
+    program->handle([&] { program->vornath.groupCard->showCardsOfClass(20); });
     QVERIFY(program->vornath.groupCard->isVisible());
 
     // Choosing the same model again starts the attempt afresh.

@@ -23,10 +23,11 @@ void tst_restart::keepsTheChosenModel()
     fixtures::writePicture(program->dir.path("CG20.bmp"), 100, 30);
     program->chooseModel(0);
     program->enterCounts(QStringLiteral("0106000000001016"));
-    program->accept();
+    QCOMPARE(program->accept().value(0).text, QStringLiteral("ΣΩΣΤΗ ΑΠΑΝΤΗΣΗ! ΜΠΡΑΒΟ!"));
     frmCrystalModel &viewer = *program->vornath.crystalModel;
     const toolkit::Twips viewerLeft = viewer.left();
     QVERIFY(program->vornath.groupCard->isVisible());
+    program->enterCounts(fixtures::noZeroCounts); // a count in every box, none of them 0
 
     restart();
     QCOMPARE(program->counts(), QStringList(16, QStringLiteral("0")));
@@ -55,6 +56,7 @@ void tst_restart::resetsAnyText()
 {
     QFETCH(QString, text);
 
+    program->enterCounts(fixtures::noZeroCounts);
     program->main().txtSymetryElements[8].setText(text);
     restart();
     QCOMPARE(program->counts(), QStringList(16, QStringLiteral("0")));
@@ -71,6 +73,13 @@ void tst_restart::beforeAnyChoice()
     QCOMPARE(program->subs().selectedModel, 0);
     // No box changed, so the result box keeps its text.
     QCOMPARE(program->main().txtResult.text(), QString());
+
+    // Counts entered before any choice go back to 0 like any others.
+    program->enterCounts(fixtures::noZeroCounts);
+    restart();
+    QCOMPARE(program->counts(), QStringList(16, QStringLiteral("0")));
+    QCOMPARE(program->main().txtResult.text(), QStringLiteral("0000000000000000"));
+    QCOMPARE(program->subs().selectedModel, 0);
     QCOMPARE(program->accept().value(0).title, QStringLiteral("Προσοχή !!!"));
 }
 

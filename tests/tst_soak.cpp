@@ -225,6 +225,10 @@ void tst_soak::randomLearner()
         QVERIFY2(program->subs().selectedModel >= 0 && program->subs().selectedModel <= 20, where.constData());
         const QStringList counts = program->counts();
         QVERIFY2(!counts.contains(QString()), where.constData());
+        // Both set every count to "0", whether the chosen picture loads or not.
+        if (what == u"restart" || what == u"choose a model")
+            QVERIFY2(counts == QStringList(16, QStringLiteral("0")),
+                     qPrintable(where + " left the counts " + counts.join(u'|').toUtf8()));
         if (counts != countsBefore)
             resultIsPattern = true;
         if (typedIntoResult)

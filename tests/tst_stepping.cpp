@@ -117,11 +117,11 @@ void tst_stepping::focusSelectsTheWholeCount()
     QFETCH(QString, count);
     QFETCH(QString, typed);
 
-    // Tab from icon 1 reaches count box 1.
+    // Tab from icon 15 reaches count box 1.
     frmMain &w = program->main();
     w.txtSymetryElements[1].setText(count);
     w.picSymetryElements[15].widget()->setFocus();
-    QTRY_VERIFY(w.picSymetryElements[15].widget()->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(w.picSymetryElements[15].widget()->hasFocus(), fixtures::hangGuardMs);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget *box = w.txtSymetryElements[1].widget();
     QVERIFY(box->hasFocus());
