@@ -31,7 +31,8 @@ struct Board {
     bool shown()
     {
         form.show();
-        return QTest::qWaitForWindowExposed(form.widget()) && QTest::qWaitForWindowActive(form.widget());
+        return QTest::qWaitForWindowExposed(form.widget(), fixtures::hangGuardMs)
+            && QTest::qWaitForWindowActive(form.widget(), fixtures::hangGuardMs);
     }
 
     QLineEdit *edit(toolkit::TextBox &box) { return static_cast<QLineEdit *>(box.widget()); }
@@ -241,7 +242,7 @@ void tst_controls::creationTextIsNoChange()
     box.changed.bind([&] { ++raised; });
 
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(form.widget(), fixtures::hangGuardMs));
     QCOMPARE(box.text(), QStringLiteral("7"));
     box.setText(QStringLiteral("7"));
     QCOMPARE(raised, 0);
@@ -284,7 +285,7 @@ void tst_controls::focusArrivalRaisesGotFocus()
     board.first.gotFocus.bind([&] { arrivals << QStringLiteral("first"); });
     board.second.gotFocus.bind([&] { arrivals << QStringLiteral("second"); });
     QVERIFY(board.shown());
-    QTRY_COMPARE(QApplication::focusWidget(), board.first.widget());
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), board.first.widget(), fixtures::hangGuardMs);
     arrivals.clear();
 
     QTest::keyClick(board.first.widget(), Qt::Key_Tab);
@@ -342,7 +343,7 @@ void tst_controls::firstPressIntoABox()
     // The caret stands in the middle of the text, so that where a click puts it shows.
     board.edit(board.second)->setCursorPosition(int(text.size()) / 2);
     QVERIFY(board.shown());
-    QTRY_COMPARE(QApplication::focusWidget(), board.first.widget());
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), board.first.widget(), fixtures::hangGuardMs);
 
     QWidget *box = board.second.widget();
     const QPoint end(box->width() - 4, box->height() / 2);
@@ -401,7 +402,7 @@ void tst_controls::ownMenuKeepsTheCaret()
     QTest::mouseClick(window, Qt::RightButton, {}, box->mapTo(board.form.widget(), end));
     QMenu *menu = nullptr;
     QTRY_VERIFY2_WITH_TIMEOUT((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())), "no menu opened",
-                              60'000);
+                              fixtures::hangGuardMs);
 
     if (closing == QLatin1String("Paste")) {
         QApplication::clipboard()->setText(QStringLiteral("3"));
@@ -415,7 +416,7 @@ void tst_controls::ownMenuKeepsTheCaret()
     } else {
         QTest::keyClick(menu, Qt::Key_Escape);
     }
-    QTRY_VERIFY2_WITH_TIMEOUT(!QApplication::activePopupWidget(), "the menu did not close", 60'000);
+    QTRY_VERIFY2_WITH_TIMEOUT(!QApplication::activePopupWidget(), "the menu did not close", fixtures::hangGuardMs);
     QCOMPARE(QApplication::focusWidget(), box);
     QCOMPARE(arrivals, 1);
     if (closing == QLatin1String("Escape"))
@@ -440,9 +441,9 @@ void tst_controls::windowComingBackIsNoArrival()
     toolkit::Form other(QStringLiteral("other"), 3000, 3000);
     other.show();
     QApplication::setActiveWindow(other.widget());
-    QVERIFY(QTest::qWaitForWindowActive(other.widget()));
+    QVERIFY(QTest::qWaitForWindowActive(other.widget(), fixtures::hangGuardMs));
     QApplication::setActiveWindow(board.form.widget());
-    QVERIFY(QTest::qWaitForWindowActive(board.form.widget()));
+    QVERIFY(QTest::qWaitForWindowActive(board.form.widget(), fixtures::hangGuardMs));
 
     QCOMPARE(QApplication::focusWidget(), board.second.widget());
     QCOMPARE(arrivals, 1);
@@ -693,7 +694,7 @@ void tst_controls::keysPressTheFocusedButton()
     board.button.clicked.bind([&] { ++clicked; });
     QVERIFY(board.shown());
     board.button.widget()->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), board.button.widget());
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), board.button.widget(), fixtures::hangGuardMs);
 
     const auto k = Qt::Key(key);
     const auto m = Qt::KeyboardModifiers(modifiers);
@@ -729,7 +730,7 @@ void tst_controls::isNoDefaultButton()
     board.button.clicked.bind([&] { ++clicked; });
     QVERIFY(board.shown());
     board.first.widget()->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), board.first.widget());
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), board.first.widget(), fixtures::hangGuardMs);
 
     QTest::keyClick(board.first.widget(), Qt::Key(key));
     QCoreApplication::processEvents();

@@ -16,9 +16,16 @@
 
 namespace {
 
+// The frame the platform puts round a window; none (and a failed test) while
+// the window has no platform window.
 QMargins marginsOf(const toolkit::Form &form)
 {
-    return form.widget()->windowHandle()->frameMargins();
+    const QWindow *window = form.widget()->windowHandle();
+    if (!window) {
+        fixtures::failTest(QStringLiteral("the window «%1» has no platform window").arg(form.widget()->windowTitle()));
+        return {};
+    }
+    return window->frameMargins();
 }
 
 // A secondary window with a text box, counting how many were created.
@@ -68,7 +75,7 @@ void tst_forms::outerSizeIncludesTheFrame()
 {
     toolkit::Form form(QStringLiteral("Vornath"), 4800, 10245);
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(form.widget(), fixtures::hangGuardMs));
     const QMargins m = marginsOf(form);
     QVERIFY2(!m.isNull(), "the offscreen platform reports a frame");
     QCOMPARE(form.widget()->size(), QSize(320, 683));
@@ -101,12 +108,12 @@ void tst_forms::positionIsTheFramesTopLeft()
     if (setWhileHidden)
         place();
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(form.widget(), fixtures::hangGuardMs));
     if (!setWhileHidden)
         place();
 
     const QPoint pixels = twips / 15;
-    QTRY_COMPARE(form.widget()->frameGeometry().topLeft(), pixels);
+    QTRY_COMPARE_WITH_TIMEOUT(form.widget()->frameGeometry().topLeft(), pixels, fixtures::hangGuardMs);
     QCOMPARE(form.left(), twips.x());
     QCOMPARE(form.top(), twips.y());
     const QMargins m = marginsOf(form);
@@ -140,7 +147,7 @@ void tst_forms::outerSizeSets()
     form.setTop(750);
     if (!setWhileHidden) {
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
+        QVERIFY(QTest::qWaitForWindowExposed(form.widget(), fixtures::hangGuardMs));
     }
     form.setWidth(width);
     form.setHeight(height);
@@ -154,8 +161,9 @@ void tst_forms::outerSizeSets()
     readsAsSet();
 
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
-    QTRY_COMPARE(form.widget()->frameGeometry(), QRect(QPoint(100, 50), framePixels));
+    QVERIFY(QTest::qWaitForWindowExposed(form.widget(), fixtures::hangGuardMs));
+    QTRY_COMPARE_WITH_TIMEOUT(form.widget()->frameGeometry(), QRect(QPoint(100, 50), framePixels),
+                              fixtures::hangGuardMs);
     QCOMPARE(form.widget()->size(), framePixels.shrunkBy(marginsOf(form)));
     readsAsSet();
 }
@@ -166,7 +174,7 @@ void tst_forms::firstShowingTakesTheFrameOfAnotherWindow()
 {
     toolkit::Form framed(QStringLiteral("Vornath"), 4800, 10245);
     framed.show();
-    QVERIFY(QTest::qWaitForWindowExposed(framed.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(framed.widget(), fixtures::hangGuardMs));
     const QMargins m = marginsOf(framed);
 
     toolkit::Form viewer(QStringLiteral("viewer"), 4560, 3060);
@@ -178,7 +186,7 @@ void tst_forms::firstShowingTakesTheFrameOfAnotherWindow()
 
     fixtures::SizeWhenShown shown(viewer.widget());
     viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(viewer.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(viewer.widget(), fixtures::hangGuardMs));
     QCOMPARE(shown.size, QSize(307, 273).shrunkBy(m));
     QCOMPARE(viewer.widget()->frameGeometry(), QRect(framed.widget()->frameGeometry().right() + 2, 0, 307, 273));
 }
@@ -192,7 +200,7 @@ void tst_forms::showAndHideKeepTheControls()
     QVERIFY(!form.isVisible());
 
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(form.widget(), fixtures::hangGuardMs));
     QVERIFY(form.isVisible());
     QVERIFY(box.widget()->isVisible());
     box.setText(QStringLiteral("12"));
@@ -204,7 +212,7 @@ void tst_forms::showAndHideKeepTheControls()
     QCOMPARE(list.count(), 1);
 
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(form.widget(), fixtures::hangGuardMs));
     QCOMPARE(box.widget()->parentWidget(), form.widget());
     QVERIFY(box.widget()->isVisible());
     QCOMPARE(box.text(), QStringLiteral("12"));
@@ -241,7 +249,7 @@ void tst_forms::instanceRecreatedAfterTheLearnerClosesIt()
     int created = 0;
     toolkit::Instance<Viewer> viewer([&created] { return std::make_unique<Viewer>(++created); });
     viewer->show();
-    QVERIFY(QTest::qWaitForWindowExposed(viewer->widget()));
+    QVERIFY(QTest::qWaitForWindowExposed(viewer->widget(), fixtures::hangGuardMs));
     viewer->txtNote.setText(QStringLiteral("changed"));
 
     // What the close box does.
@@ -272,8 +280,8 @@ void tst_forms::focusFollowsTabIndex()
     const QList<QWidget *> order{a.widget(), b.widget(), c.widget(), d.widget(), a.widget()};
 
     form.show();
-    QVERIFY(QTest::qWaitForWindowActive(form.widget()));
-    QTRY_COMPARE(QApplication::focusWidget(), order.front());
+    QVERIFY(QTest::qWaitForWindowActive(form.widget(), fixtures::hangGuardMs));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), order.front(), fixtures::hangGuardMs);
     for (qsizetype i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY2(QApplication::focusWidget() == order[i], qPrintable(QStringLiteral("stop %1").arg(i)));
