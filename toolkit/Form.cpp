@@ -23,12 +23,17 @@ public:
     void dropPlatformWindow() { destroy(); }
 
     // The frame the window manager has put round this window, if it has yet.
+    // While the manager is still building the frame, Qt may measure it off a
+    // frame window of 1 x 1 pixels and find margins below 0: no frame yet.
     QMargins ownFrameMargins() const
     {
         const QWindow *handle = windowHandle();
         if (!testAttribute(Qt::WA_WState_Created) || !handle)
             return {};
-        return handle->frameMargins();
+        const QMargins margins = handle->frameMargins();
+        if (margins.left() < 0 || margins.top() < 0 || margins.right() < 0 || margins.bottom() < 0)
+            return {};
+        return margins;
     }
 
 protected:
@@ -146,6 +151,10 @@ void Form::place(std::optional<int> left, std::optional<int> top)
             asked_.left = left;
         if (top)
             asked_.top = top;
+        // Once the platform window is made, a new place travels as a move,
+        // which is set again once the frame is known.
+        if (window_->testAttribute(Qt::WA_WState_Created))
+            placedOnCreation_ = false;
     }
     const QRect outer = outerGeometry();
     const QPoint corner(left.value_or(outer.left()), top.value_or(outer.top()));
@@ -170,15 +179,22 @@ void Form::size(std::optional<int> width, std::optional<int> height)
     window_->resize(client);
 }
 
-// Once the window manager has framed the window, what was asked for before
-// is set again with the window's own frame.
+// Once the window manager has framed the window, the size asked for before
+// is set again with the window's own frame, and so is a place asked for after
+// the platform window was made. A place that went with the platform window's
+// making is the manager's to keep: while it builds the frame, Qt may read it
+// off the frame's first, passing layout, and a place set again from that
+// lands the title bar above the screen.
 void Form::frameMayHaveChanged()
 {
     if (!framed())
         return;
     const Asked asked = std::exchange(asked_, {});
+    const bool placedOnCreation = std::exchange(placedOnCreation_, false);
     if (asked.width || asked.height)
         size(asked.width, asked.height);
+    if (placedOnCreation)
+        return;
     const QPoint corner = window_->frameGeometry().topLeft();
     if ((asked.left && *asked.left != corner.x()) || (asked.top && *asked.top != corner.y()))
         place(asked.left, asked.top);
@@ -190,6 +206,10 @@ void Form::show()
         applyTabOrder();
         shownBefore_ = true;
     }
+    // The platform window is made now, and the place asked for goes with it:
+    // the window manager puts the frame's corner there.
+    if (!window_->testAttribute(Qt::WA_WState_Created))
+        placedOnCreation_ = true;
     window_->show();
 }
 

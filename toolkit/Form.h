@@ -24,7 +24,8 @@ class FormWidget;
 // framed it. Until then the window is placed by its frame's corner (the
 // manager puts the frame there) and sized by the frame of another window of
 // ours that is framed already; once its own frame is known, the outer size
-// asked for is set again with it, so the window stays at its size.
+// asked for is set again with it, so the window stays at its size, and so is
+// a place asked for while the manager was framing the window.
 class Form {
 public:
     Form(const QString &caption, Twips clientWidth, Twips clientHeight);
@@ -80,6 +81,9 @@ private:
         std::optional<int> left, top, width, height;
     };
     Asked asked_;
+    // Whether the place asked for went with the making of the platform window,
+    // so that the window manager put the frame there itself.
+    bool placedOnCreation_ = false;
 
     struct TabStop {
         QWidget *control;
