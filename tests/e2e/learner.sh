@@ -138,20 +138,22 @@ expect_frame() { await "$3 with its outer frame at $2 (x y w h)" frame_is "$1" "
 # Twips to pixels as the program rounds them: to the nearest, halves up.
 pixels() { echo $(((2 * $1 + 15) / 30)); }
 
-# The pointer, on the main window's client area, in pixels from its top-left
-# corner (or anywhere on the screen with point_at).
-point_at() { pointer_x=$1 pointer_y=$2; xdotool mousemove "$1" "$2"; }
-point() { point_at $((client_x + $1)) $((client_y + $2)); }
+# Places on the main window's client area, in pixels from its top-left corner,
+# as places on the screen.
+at_x() { echo $((client_x + $1)); }
+at_y() { echo $((client_y + $1)); }
 
 # A window manager holds a click on a window until it has raised and focused
-# the window, while keys go on to the window that has the focus: a key sent
-# right after a click could overtake it. The pointer cannot move either while
-# the click is held, so each click is followed by a nudge of the pointer and a
-# wait until it has moved: the click has then gone through to the program.
-settle() {
-    pointer_x=$((pointer_x + 1)) pointer_y=$((pointer_y + 1))
-    xdotool mousemove $pointer_x $pointer_y
-    await "the pointer to move after a click" pointer_is_at $pointer_x $pointer_y
+# the window, while keys go on to the window that has the focus, and the
+# pointer cannot move while the click is held. So each gesture of the mouse
+# goes in one xdotool command that ends with a nudge of the pointer, and the
+# drill waits until the pointer has moved: the gesture has then gone through.
+# Arguments: where the gesture ends, then its commands.
+gesture() {
+    local x=$(($1 + 1)) y=$(($2 + 1))
+    shift 2
+    xdotool "$@" mousemove "$x" "$y"
+    await "the pointer to move after a gesture of the mouse" pointer_is_at "$x" "$y"
 }
 pointer_is_at() { [[ $(xdotool getmouselocation) == "x:$1 y:$2 "* ]]; }
 
@@ -161,43 +163,55 @@ pointer_is_at() { [[ $(xdotool getmouselocation) == "x:$1 y:$2 "* ]]; }
 last_press_x=-100 last_press_y=-100 last_press_time=0
 press_apart() {
     local wait_us
-    if ((pointer_x - last_press_x < 8 && last_press_x - pointer_x < 8 &&
-        pointer_y - last_press_y < 8 && last_press_y - pointer_y < 8)); then
+    if (($1 - last_press_x < 8 && last_press_x - $1 < 8 && $2 - last_press_y < 8 && last_press_y - $2 < 8)); then
         wait_us=$((last_press_time + 500000 - ${EPOCHREALTIME/./}))
         ((wait_us <= 0)) || sleep "$(printf '%d.%06d' $((wait_us / 1000000)) $((wait_us % 1000000)))"
     fi
 }
 pressed() { last_press_x=$1 last_press_y=$2 last_press_time=${EPOCHREALTIME/./}; }
 
-# A click, with a key held if one is given (shift, ctrl).
+# A click on the main window, with a key held if one is given (shift, ctrl).
 click() {
-    point "$1" "$2"
-    press_apart
-    if [[ -n ${3:-} ]]; then xdotool keydown "$3" click 1 keyup "$3"; else xdotool click 1; fi
-    settle
-    pressed $((client_x + $1)) $((client_y + $2))
+    local x y
+    x=$(at_x "$1") y=$(at_y "$2")
+    press_apart "$x" "$y"
+    if [[ -n ${3:-} ]]; then
+        gesture "$x" "$y" mousemove "$x" "$y" keydown "$3" click 1 keyup "$3"
+    else
+        gesture "$x" "$y" mousemove "$x" "$y" click 1
+    fi
+    pressed "$x" "$y"
 }
-right_click() { point "$1" "$2"; xdotool click 3; settle; }
+right_click() {
+    local x y
+    x=$(at_x "$1") y=$(at_y "$2")
+    gesture "$x" "$y" mousemove "$x" "$y" click 3
+}
 # The two clicks of a double click are sent at once, so that the X server
 # stamps them well within the double-click time however slow the machine.
 double_click() {
-    point "$1" "$2"
-    press_apart
-    xdotool mousedown 1 mouseup 1 mousedown 1 mouseup 1
-    settle
-    pressed $((client_x + $1)) $((client_y + $2))
+    local x y
+    x=$(at_x "$1") y=$(at_y "$2")
+    press_apart "$x" "$y"
+    gesture "$x" "$y" mousemove "$x" "$y" mousedown 1 mouseup 1 mousedown 1 mouseup 1
+    pressed "$x" "$y"
 }
-# A press, a move in steps to the second point and a release there.
-drag() {
-    local from_x=$1 from_y=$2 step
-    point "$from_x" "$from_y"
-    press_apart
-    xdotool mousedown 1
-    for step in 1 2 3 4; do point $((from_x + ($3 - from_x) * step / 4)) $((from_y + ($4 - from_y) * step / 4)); done
-    xdotool mouseup 1
-    settle
-    pressed $((client_x + $1)) $((client_y + $2))
+# A press at one place on the screen, a move in steps to another and a release there.
+drag_on_screen() {
+    local from_x=$1 from_y=$2 to_x=$3 to_y=$4 step moves=()
+    for step in 1 2 3 4 5; do
+        moves+=(mousemove $((from_x + (to_x - from_x) * step / 5)) $((from_y + (to_y - from_y) * step / 5)))
+    done
+    press_apart "$from_x" "$from_y"
+    # No nudge after the release: Qt keeps only the last of the pointer's moves
+    # that wait for it, also across a release, so a nudge could take the
+    # drag's last step away.
+    xdotool mousemove "$from_x" "$from_y" mousedown 1 "${moves[@]}" mouseup 1
+    await "the pointer at the end of a drag" pointer_is_at "$to_x" "$to_y"
+    pressed "$from_x" "$from_y"
 }
+# The same on the main window.
+drag() { drag_on_screen "$(at_x "$1")" "$(at_y "$2")" "$(at_x "$3")" "$(at_y "$4")"; }
 
 # Keys go to the window that has the keyboard focus; a click gives it to the
 # main window, through the window manager or the program, so keys wait for it.
@@ -210,15 +224,11 @@ type_text() { focus_in_main; xdotool type --delay 40 "$1"; }
 # window manager by dragging its title bar, without one there is none and the
 # window is simply moved.
 move_window() {
-    local id=$1 x=$2 y=$3 what=$4 fx fy fw fh top from_x from_y step
+    local id=$1 x=$2 y=$3 what=$4 fx fy fw fh top from_x from_y
     read -r fx fy fw fh top < <(frame "$id") || fail "$what is not on the screen"
     if [[ -n $wm ]]; then
         from_x=$((fx + fw / 2)) from_y=$((fy + top / 2))
-        point_at $from_x $from_y
-        xdotool mousedown 1
-        for step in 1 2 3 4 5; do point_at $((from_x + (x - fx) * step / 5)) $((from_y + (y - fy) * step / 5)); done
-        xdotool mouseup 1
-        settle
+        drag_on_screen $from_x $from_y $((from_x + x - fx)) $((from_y + y - fy))
     else
         xdotool windowmove "$id" "$x" "$y"
     fi
@@ -488,8 +498,7 @@ fi
 # "ΕΞΟΔΟΣ" ends the program at once, with status 0. (The click is not
 # followed up: without a window manager the X server may start afresh as its
 # last client leaves.)
-point $button_x $exit_y
-xdotool click 1
+xdotool mousemove "$(at_x $button_x)" "$(at_y $exit_y)" click 1
 ended() { not kill -0 "$pid" 2>/dev/null; }
 await "the program's end after \"ΕΞΟΔΟΣ\"" ended
 status=0
