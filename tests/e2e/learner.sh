@@ -67,12 +67,17 @@ fail() {
 # guards against a hang, far beyond what a busy machine needs: when it runs out,
 # the drill fails naming what it waited for and, where the check left it in
 # $seen, what there was instead.
+# A wait while the program should be running fails at once if it has ended.
 guard=60
 await() {
-    local what=$1 deadline=$((SECONDS + guard))
+    local what=$1 deadline=$((SECONDS + guard)) status=0
     shift
     seen=""
     until "$@" >/dev/null 2>&1; do
+        if [[ -n ${should_run:-} ]] && ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" || status=$?
+            fail "the program ended, with status $status, while the drill waited for $what"
+        fi
         ((SECONDS < deadline)) || fail "waited $guard s for $what${seen:+; $seen}"
         sleep 0.1
     done
@@ -331,7 +336,7 @@ damaged=$(cd "$scratch/pictures" && pwd -P)/CrystalModel_05.bmp
 # session always sets it; outside one (CI) the drill gives it one.
 cd "$scratch/pictures"
 XDG_RUNTIME_DIR=$scratch/runtime "$program" 2>"$errors" &
-pid=$!
+pid=$! should_run=yes
 trap 'kill $pid ${wm_pid:-} ${clip_pid:-} 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 find_window '^Vornath$' "the main window"
@@ -491,6 +496,7 @@ fi
 point $button_x $exit_y
 xdotool click 1
 ended() { not kill -0 "$pid" 2>/dev/null; }
+should_run=""
 await "the program's end after \"ΕΞΟΔΟΣ\"" ended
 status=0
 wait "$pid" || status=$?
