@@ -45,6 +45,7 @@ program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 pictures=$(cd "$2" && pwd)
 export LC_ALL=C.UTF-8
 
+# Whether a check is made, not left out with --skip.
 checking() { [[ ",$skip," != *",$1,"* ]]; }
 
 # The program runs in a scratch folder with its pictures, its standard error
@@ -265,6 +266,7 @@ dialog_open() {
     fi
     [[ -n $found ]]
 }
+# A dialog kind as the learner sees it.
 describe() {
     case $1 in
     verdict) echo 'the verdict box "Vornath"' ;;
