@@ -393,6 +393,11 @@ expect_frame "$viewer" "$viewer_frame" "the viewer after a Ctrl+click on its mod
 
 # Round one: click into each count box and type its count over the 0 it holds.
 for k in $(seq 0 15); do type_count "$k" "${answer:k:1}"; done
+if [[ -n $shots ]]; then
+    read -r viewer_x _ viewer_w _ _ < <(frame "$viewer")
+    sleep 0.3
+    import -window root -crop "$((viewer_x + viewer_w))x$((main_y + main_h))+0+0" +repage "$shots/main-and-viewer.png"
+fi
 if checking menu-focus; then
     # "11" typed over count box 1's count, its context menu opened and closed
     # with Escape, then BackSpace: the focus's return from the menu is no
@@ -405,11 +410,6 @@ if checking menu-focus; then
     keys BackSpace
     copy_text "count box 1"
     [[ $copied == 1 ]] || fail "count box 1 holds \"$copied\", not \"1\", after 11 typed, its context menu closed with Escape and BackSpace: the focus's return from the menu selected the text"
-fi
-if [[ -n $shots ]]; then
-    read -r viewer_x _ viewer_w _ _ < <(frame "$viewer")
-    sleep 0.3
-    import -window root -crop "$((viewer_x + viewer_w))x$((main_y + main_h))+0+0" +repage "$shots/main-and-viewer.png"
 fi
 click $button_x $accept_y
 answer_dialog verdict "the counts of model 01 were typed (the model chosen last by a Ctrl+click)"
