@@ -45,6 +45,7 @@ program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 pictures=$(cd "$2" && pwd)
 export LC_ALL=C.UTF-8
 
+# Whether a check is made, not left out with --skip.
 checking() { [[ ",$skip," != *",$1,"* ]]; }
 
 # The program runs in a scratch folder with its pictures, its standard error
@@ -67,12 +68,17 @@ fail() {
 # guards against a hang, far beyond what a busy machine needs: when it runs out,
 # the drill fails naming what it waited for and, where the check left it in
 # $seen, what there was instead.
+# A wait while the program should be running fails at once if it has ended.
 guard=60
 await() {
-    local what=$1 deadline=$((SECONDS + guard))
+    local what=$1 deadline=$((SECONDS + guard)) status=0
     shift
     seen=""
     until "$@" >/dev/null 2>&1; do
+        if [[ -n ${should_run:-} ]] && ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" || status=$?
+            fail "the program ended, with status $status, while the drill waited for $what"
+        fi
         ((SECONDS < deadline)) || fail "waited $guard s for $what${seen:+; $seen}"
         sleep 0.1
     done
@@ -270,6 +276,7 @@ dialog_open() {
     fi
     [[ -n $found ]]
 }
+# A dialog kind as the learner sees it.
 describe() {
     case $1 in
     verdict) echo 'the verdict box "Vornath"' ;;
@@ -341,7 +348,7 @@ damaged=$(cd "$scratch/pictures" && pwd -P)/CrystalModel_05.bmp
 # session always sets it; outside one (CI) the drill gives it one.
 cd "$scratch/pictures"
 XDG_RUNTIME_DIR=$scratch/runtime "$program" 2>"$errors" &
-pid=$!
+pid=$! should_run=yes
 trap 'kill $pid ${wm_pid:-} ${clip_pid:-} 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 find_window '^Vornath$' "the main window"
@@ -396,6 +403,11 @@ expect_frame "$viewer" "$viewer_frame" "the viewer after a Ctrl+click on its mod
 
 # Round one: click into each count box and type its count over the 0 it holds.
 for k in $(seq 0 15); do type_count "$k" "${answer:k:1}"; done
+if [[ -n $shots ]]; then
+    read -r viewer_x _ viewer_w _ _ < <(frame "$viewer")
+    sleep 0.3
+    import -window root -crop "$((viewer_x + viewer_w))x$((main_y + main_h))+0+0" +repage "$shots/main-and-viewer.png"
+fi
 if checking menu-focus; then
     # "11" typed over count box 1's count, its context menu opened and closed
     # with Escape, then BackSpace: the focus's return from the menu is no
@@ -408,11 +420,6 @@ if checking menu-focus; then
     keys BackSpace
     copy_text "count box 1"
     [[ $copied == 1 ]] || fail "count box 1 holds \"$copied\", not \"1\", after 11 typed, its context menu closed with Escape and BackSpace: the focus's return from the menu selected the text"
-fi
-if [[ -n $shots ]]; then
-    read -r viewer_x _ viewer_w _ _ < <(frame "$viewer")
-    sleep 0.3
-    import -window root -crop "$((viewer_x + viewer_w))x$((main_y + main_h))+0+0" +repage "$shots/main-and-viewer.png"
 fi
 click $button_x $accept_y
 answer_dialog verdict "the counts of model 01 were typed (the model chosen last by a Ctrl+click)"
@@ -500,6 +507,7 @@ fi
 # last client leaves.)
 xdotool mousemove "$(at_x $button_x)" "$(at_y $exit_y)" click 1
 ended() { not kill -0 "$pid" 2>/dev/null; }
+should_run=""
 await "the program's end after \"ΕΞΟΔΟΣ\"" ended
 status=0
 wait "$pid" || status=$?
