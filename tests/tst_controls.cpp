@@ -97,8 +97,6 @@ private slots:
     void mouseClicks();
     void keysPressTheFocusedButton_data();
     void keysPressTheFocusedButton();
-    void isNoDefaultButton_data();
-    void isNoDefaultButton();
 
     // PictureBox and loading pictures
     void pictureSizesTheBox();
@@ -666,24 +664,30 @@ void tst_controls::mouseClicks()
 }
 
 // Space, Return and the keypad's Enter press the focused button, as on the
-// desktops learners come from; a held key presses it once.
+// desktops learners come from; a held key presses it once. In a text box they
+// press no button: none is the window's default.
 void tst_controls::keysPressTheFocusedButton_data()
 {
+    QTest::addColumn<bool>("inTextBox");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("held");
     QTest::addColumn<int>("clicks");
 
-    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false << 1;
-    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 1;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
-    QTest::newRow("Return held") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 1;
-    QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false << 0;
+    QTest::newRow("Space") << false << int(Qt::Key_Space) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("Return") << false << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("keypad Enter") << false << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+    QTest::newRow("Return held") << false << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 1;
+    QTest::newRow("Ctrl+Return") << false << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+    QTest::newRow("Escape") << false << int(Qt::Key_Escape) << int(Qt::NoModifier) << false << 0;
+    QTest::newRow("Return in a text box") << true << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 0;
+    QTest::newRow("Enter in a text box") << true << int(Qt::Key_Enter) << int(Qt::NoModifier) << false << 0;
+    QTest::newRow("Escape in a text box") << true << int(Qt::Key_Escape) << int(Qt::NoModifier) << false << 0;
 }
 
 void tst_controls::keysPressTheFocusedButton()
 {
+    QFETCH(bool, inTextBox);
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, held);
@@ -693,48 +697,22 @@ void tst_controls::keysPressTheFocusedButton()
     int clicked = 0;
     board.button.clicked.bind([&] { ++clicked; });
     QVERIFY(board.shown());
-    board.button.widget()->setFocus();
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), board.button.widget(), fixtures::hangGuardMs);
+    QWidget *focused = inTextBox ? board.first.widget() : board.button.widget();
+    focused->setFocus();
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), focused, fixtures::hangGuardMs);
 
-    const auto k = Qt::Key(key);
     const auto m = Qt::KeyboardModifiers(modifiers);
     if (held) {
         // The key goes down, repeats while held, and comes up.
-        QTest::simulateEvent(board.button.widget(), true, key, m, QString(), false);
+        QTest::simulateEvent(focused, true, key, m, QString(), false);
         for (int i = 0; i < 3; ++i)
-            QTest::simulateEvent(board.button.widget(), true, key, m, QString(), true);
-        QTest::simulateEvent(board.button.widget(), false, key, m, QString(), false);
+            QTest::simulateEvent(focused, true, key, m, QString(), true);
+        QTest::simulateEvent(focused, false, key, m, QString(), false);
     } else {
-        QTest::keyClick(board.button.widget(), k, m);
+        QTest::keyClick(focused, Qt::Key(key), m);
     }
     QCoreApplication::processEvents();
     QCOMPARE(clicked, clicks);
-}
-
-// Return in a text box presses no button: none is the window's default.
-void tst_controls::isNoDefaultButton_data()
-{
-    QTest::addColumn<int>("key");
-
-    QTest::newRow("Return") << int(Qt::Key_Return);
-    QTest::newRow("Enter") << int(Qt::Key_Enter);
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-}
-
-void tst_controls::isNoDefaultButton()
-{
-    QFETCH(int, key);
-
-    Board board;
-    int clicked = 0;
-    board.button.clicked.bind([&] { ++clicked; });
-    QVERIFY(board.shown());
-    board.first.widget()->setFocus();
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), board.first.widget(), fixtures::hangGuardMs);
-
-    QTest::keyClick(board.first.widget(), Qt::Key(key));
-    QCoreApplication::processEvents();
-    QCOMPARE(clicked, 0);
 }
 
 void tst_controls::pictureSizesTheBox()
